@@ -1,0 +1,39 @@
+#include "shell/Messages.h"
+
+#include <QApplication>
+
+namespace {
+
+MessageRecorder& recorder()
+{
+    static MessageRecorder instance;
+    return instance;
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void SetMessageRecorder(MessageRecorder recorder_)
+{
+    recorder() = std::move(recorder_);
+}
+
+QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons)
+{
+    if (recorder())
+        return recorder()(ShownMessage{text, icon, buttons, ApplicationTitle});
+
+    QMessageBox box(toQtIcon(icon), ApplicationTitle, text, buttons, QApplication::activeWindow());
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}

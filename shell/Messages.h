@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+// The program's title, shown on every message box and on the save dialogs.
+inline const QString ApplicationTitle = QStringLiteral("Zel Compatibility");
+
+enum class MessageIcon { Error, Information, Question, Warning };
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+    QMessageBox::StandardButtons buttons;
+    QString title;
+};
+
+// Every message of the program goes through here: a modal box with the given icon and
+// buttons, titled ApplicationTitle. Returns the button the user pressed.
+QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// Test seam: while a recorder is installed, messages go to it instead of the screen and
+// its return value stands for the user's answer. Pass an empty function to remove it.
+using MessageRecorder = std::function<QMessageBox::StandardButton(const ShownMessage&)>;
+void SetMessageRecorder(MessageRecorder recorder);

@@ -1,0 +1,55 @@
+#include "shell/ProgramWindow.h"
+
+#include "shell/Twips.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+
+namespace {
+constexpr const char* kWindowNames[ProgramWindowCount] = {
+    "frmSaveChineseZodiac",          "frmSaveDocumentMarriageCompatibility",
+    "frmSaveMoonSign",               "frmSaveZodiacCompatibility",
+    "frmSunSignZodiacCompatibility", "frmDispMarriageCompatibility",
+    "frmchiness",                    "frmmainChineseZodiac",
+    "frmMainMarriageCompatibility",  "frmMainMoonSignCompatibility",
+    "frmMainZodiacCompatibility",    "frmMoonSign",
+};
+} // namespace
+
+QString ProgramWindowName(ProgramWindowId id)
+{
+    return QString::fromLatin1(kWindowNames[static_cast<int>(id)]);
+}
+
+ProgramWindow::ProgramWindow(ProgramWindowId id, const QString& caption, QSize clientTwips)
+    : m_id(id),
+      m_clientSize(Twips(clientTwips.width()), Twips(clientTwips.height())),
+      m_body(new QWidget),
+      m_menuBar(this)
+{
+    setObjectName(ProgramWindowName(id));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Program windows have a close box but no minimise or maximise buttons.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(caption);
+    m_body->setMinimumSize(m_clientSize);
+    setWidget(m_body);
+}
+
+void ProgramWindow::place()
+{
+    resize(sizeHint());
+    if (QMdiArea* area = mdiArea()) {
+        const int left = (area->viewport()->width() - width()) / 2;
+        move(qMax(0, left), 0);
+    }
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event)
+{
+    closing();
+    if (m_showsWelcomePanelOnClose)
+        ProgramWindows::SetWelcomePanelVisible(true);
+    QMdiSubWindow::closeEvent(event);
+}

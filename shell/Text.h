@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Removes leading and trailing blanks (spaces only), the way entered text is stored.
+inline QString TrimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}

@@ -1,0 +1,370 @@
+#include "shell/frmMDI.h"
+
+#include "shell/ClickableLabel.h"
+#include "shell/Emblem.h"
+#include "shell/Twips.h"
+#include "shell/modHelp.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+frmMDI* g_instance = nullptr;
+
+// Program button index -> the entry screen it opens.
+constexpr std::array kEntryScreens{
+    ProgramWindowId::frmmainChineseZodiac,
+    ProgramWindowId::frmMainMoonSignCompatibility,
+    ProgramWindowId::frmMainMarriageCompatibility,
+    ProgramWindowId::frmMainZodiacCompatibility,
+};
+
+constexpr int kFirstProgramTitle = 3; // lblCaption 3..6 are the program titles
+
+const char* const kCaptions[7] = {
+    "Welcome to Zel Compatibility",
+    "Zel Free Compatibility is an advanced yet handy, comprehensive compatibility test tool. It is one "
+    "of its kind to be ever launched by an esoteric website before. Zel Free Compatibility is a combined "
+    "collection of different compatibility programs based on different branches of astrology.",
+    "Zel Compatibility includes the following compatibility programs:",
+    "Chinese Compatibility",
+    "Moon Sign Compatibility",
+    "Numerology Compatibility",
+    "Zodiac Compatibility",
+};
+
+const QString kStripStyle = QStringLiteral(
+    "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b1f6e, stop:1 #1d0f3a);");
+
+} // namespace
+
+frmMDI::frmMDI() : m_menus(this)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Zel Compatibility v1.95"));
+    resize(Twips(11880), Twips(8190));
+
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildBannerStrip());
+    column->addWidget(buildButtonStrip());
+
+    // The welcome panel lies over the document area and fills it while it is visible.
+    auto* middle = new QWidget;
+    auto* stack = new QGridLayout(middle);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_mdiArea = new QMdiArea;
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setBackground(QColor(0x8a, 0x84, 0xa8));
+    stack->addWidget(m_mdiArea, 0, 0);
+    stack->addWidget(buildWelcomePanel(), 0, 0);
+    column->addWidget(middle, 1);
+    column->addWidget(buildBottomStrip());
+    setCentralWidget(central);
+
+    buildMenus();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOfActiveWindow);
+}
+
+frmMDI::~frmMDI()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmMDI* frmMDI::instance()
+{
+    return g_instance;
+}
+
+QWidget* frmMDI::buildBannerStrip()
+{
+    Picture6 = new ClickableLabel;
+    Picture6->setObjectName(QStringLiteral("Picture6"));
+    Picture6->setFixedHeight(Twips(560));
+    Picture6->setStyleSheet(kStripStyle);
+    connect(static_cast<ClickableLabel*>(Picture6), &ClickableLabel::clicked, this,
+            [] { modHelp::OpenPage(PageKey::HomePage); });
+
+    lblQuorvaneBanner = MakePageLabel(
+        QStringLiteral("lblQuorvaneBanner"),
+        QStringLiteral("Meet fellow stargazers in the Zel astrology forum, and visit www.zel-compatibility.example "
+                       "for free readings every day!"),
+        PageKey::HomePage);
+    lblQuorvaneBanner->setWordWrap(false);
+    lblQuorvaneBanner->setStyleSheet(QStringLiteral("color: #f3d27a; background: transparent; font-weight: bold;"));
+    auto* row = new QHBoxLayout(Picture6);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(lblQuorvaneBanner, 0, Qt::AlignCenter);
+    return Picture6;
+}
+
+QWidget* frmMDI::buildButtonStrip()
+{
+    Picture1 = new QWidget;
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedHeight(Twips(900));
+    Picture1->setAttribute(Qt::WA_StyledBackground);
+    Picture1->setStyleSheet(QStringLiteral(
+        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9e4f5, stop:1 #c9c0e3); }"));
+
+    picButtonContainer = new QWidget;
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    auto* buttons = new QHBoxLayout(picButtonContainer);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(12);
+    const char* const captions[4] = {"&Chinese Zodiac", "&Moon Sign", "&Numerology", "&Zodiac"};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(captions[i]));
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
+        button->setMinimumSize(Twips(2100), Twips(495));
+        connect(button, &QPushButton::clicked, this, [this, i] { OpenProgram(i); });
+        cmdSelectOption[i] = button;
+        buttons->addWidget(button);
+    }
+
+    // Decorative pictures either side of the buttons: sun, moon, a star and a dragon.
+    const char* const symbols[4] = {"\u2609", "\u263E", "\u2605", "\u9F8D"};
+    const QColor colours[4] = {QColor(0xd9, 0x8c, 0x1f), QColor(0x4a, 0x5d, 0xa8), QColor(0x8e, 0x3b, 0x8f),
+                               QColor(0xa8, 0x32, 0x32)};
+    std::array<Emblem*, 4> pictures{};
+    for (int i = 0; i < 4; ++i) {
+        pictures[i] = new Emblem(QString::fromUtf8(symbols[i]), colours[i], Twips(720));
+        pictures[i]->setObjectName(QStringLiteral("Picture%1").arg(i + 2));
+    }
+
+    auto* row = new QHBoxLayout(Picture1);
+    row->setContentsMargins(16, 0, 16, 0);
+    row->addWidget(pictures[0]);
+    row->addWidget(pictures[1]);
+    row->addStretch(1);
+    row->addWidget(picButtonContainer);
+    row->addStretch(1);
+    row->addWidget(pictures[2]);
+    row->addWidget(pictures[3]);
+    return Picture1;
+}
+
+QWidget* frmMDI::buildWelcomePanel()
+{
+    picMain = new QWidget;
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAttribute(Qt::WA_StyledBackground);
+    picMain->setStyleSheet(QStringLiteral(
+        "#picMain { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ff, stop:1 #e4dcf4); }"));
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+
+    auto* column = new QVBoxLayout(picMain);
+    column->setContentsMargins(40, 30, 40, 30);
+    column->setSpacing(14);
+    column->addStretch(1);
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new ClickableLabel(QString::fromLatin1(kCaptions[i]));
+        label->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        label->setAlignment(Qt::AlignCenter);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        QFont font = label->font();
+        if (i == 0) {
+            font.setPointSizeF(font.pointSizeF() * 2);
+            font.setBold(true);
+            label->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
+        } else if (i == 1) {
+            label->setWordWrap(true);
+            label->setMaximumWidth(Twips(9000));
+            label->setCursor(Qt::ArrowCursor);
+        } else if (i == 2) {
+            font.setBold(true);
+            label->setCursor(Qt::ArrowCursor);
+        } else {
+            font.setPointSizeF(font.pointSizeF() * 1.3);
+            font.setBold(true);
+            label->setStyleSheet(QStringLiteral("color: #1d4f91;"));
+        }
+        if (i == 0)
+            label->setCursor(Qt::ArrowCursor);
+        label->setFont(font);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { captionClicked(i); });
+        lblCaption[i] = label;
+        column->addWidget(label, 0, Qt::AlignHCenter);
+        if (i == 2)
+            column->addSpacing(6);
+    }
+    column->addStretch(2);
+    return picMain;
+}
+
+QWidget* frmMDI::buildBottomStrip()
+{
+    PicCoBrand = new QWidget;
+    PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
+    PicCoBrand->setFixedHeight(Twips(735));
+    PicCoBrand->setAttribute(Qt::WA_StyledBackground);
+    PicCoBrand->setStyleSheet(QStringLiteral("#PicCoBrand { %1 }").arg(kStripStyle));
+
+    Label7 = MakePageLabel(QStringLiteral("Label7"),
+                           QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                          "money online. Get this software fully branded for your website. Click "
+                                          "here for more details."),
+                           PageKey::FullyBranded);
+    Label7->setStyleSheet(QStringLiteral("color: #f3d27a;"));
+
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"));
+    cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit->setMinimumWidth(Twips(1215));
+    connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* row = new QHBoxLayout(PicCoBrand);
+    row->setContentsMargins(12, 0, Twips(120), 0);
+    row->addWidget(Label7, 1);
+    row->addWidget(cmdMdiExit);
+    return PicCoBrand;
+}
+
+void frmMDI::buildMenus()
+{
+    QMenu* file = m_menus.addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+    modHelp::AddSharedMenus(m_menus, objectName());
+    showMenusOfActiveWindow();
+}
+
+void frmMDI::showMenusOfActiveWindow()
+{
+    const MenuBarModel* model = &m_menus;
+    if (auto* active = qobject_cast<ProgramWindow*>(m_mdiArea->activeSubWindow());
+        active && active->isVisible())
+        model = &active->menuBarModel();
+    menuBar()->clear();
+    menuBar()->addActions(model->actions());
+}
+
+void frmMDI::setWindowFactory(ProgramWindowId id, WindowFactory factory)
+{
+    m_factories[static_cast<int>(id)] = std::move(factory);
+}
+
+ProgramWindow* frmMDI::programWindow(ProgramWindowId id) const
+{
+    return m_windows[static_cast<int>(id)];
+}
+
+ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id)
+{
+    const int slot = static_cast<int>(id);
+    ProgramWindow* window = m_windows[slot];
+    if (!window) {
+        if (!m_factories[slot])
+            return nullptr;
+        window = m_factories[slot]();
+        m_windows[slot] = window;
+        m_mdiArea->addSubWindow(window);
+        window->place();
+        connect(window, &QObject::destroyed, this, &frmMDI::showMenusOfActiveWindow, Qt::QueuedConnection);
+    }
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    showMenusOfActiveWindow();
+    return window;
+}
+
+void frmMDI::CloseProgramWindows()
+{
+    for (QPointer<ProgramWindow>& window : m_windows) {
+        if (window)
+            window->close();
+    }
+    showMenusOfActiveWindow();
+}
+
+void frmMDI::OpenProgram(int index)
+{
+    if (index < 0 || index >= int(kEntryScreens.size()))
+        return;
+    CloseProgramWindows();
+    setWelcomePanelVisible(false);
+    openProgramWindow(kEntryScreens[index]);
+}
+
+void frmMDI::captionClicked(int index)
+{
+    if (index >= kFirstProgramTitle)
+        OpenProgram(index - kFirstProgramTitle);
+    else
+        CloseProgramWindows();
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain->setVisible(visible);
+}
+
+bool frmMDI::isWelcomePanelVisible() const
+{
+    return !picMain->isHidden();
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        // Program titles underline under the mouse; the bare panel clears every underline.
+        const auto underline = [](QLabel* label, bool on) {
+            QFont font = label->font();
+            if (font.underline() != on) {
+                font.setUnderline(on);
+                label->setFont(font);
+            }
+        };
+        if (watched == picMain) {
+            for (ClickableLabel* label : lblCaption)
+                underline(label, false);
+        } else {
+            for (int i = kFirstProgramTitle; i < int(lblCaption.size()); ++i) {
+                if (watched == lblCaption[i])
+                    underline(lblCaption[i], true);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+namespace ProgramWindows {
+
+ProgramWindow* Open(ProgramWindowId id)
+{
+    frmMDI* main = frmMDI::instance();
+    return main ? main->openProgramWindow(id) : nullptr;
+}
+
+ProgramWindow* Find(ProgramWindowId id)
+{
+    frmMDI* main = frmMDI::instance();
+    return main ? main->programWindow(id) : nullptr;
+}
+
+void ShowAgain(ProgramWindowId id)
+{
+    if (Find(id))
+        Open(id);
+}
+
+void SetWelcomePanelVisible(bool visible)
+{
+    if (frmMDI* main = frmMDI::instance())
+        main->setWelcomePanelVisible(visible);
+}
+
+} // namespace ProgramWindows

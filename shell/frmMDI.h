@@ -1,0 +1,74 @@
+#pragma once
+
+#include "shell/MenuBarModel.h"
+#include "shell/ProgramWindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class ClickableLabel;
+class QMdiArea;
+class QPushButton;
+
+// The main window: the frame of every program window, with the program buttons and the
+// welcome panel. Holds the registry of the twelve program windows.
+class frmMDI : public QMainWindow {
+    Q_OBJECT
+public:
+    using WindowFactory = std::function<ProgramWindow*()>;
+
+    frmMDI();
+    ~frmMDI() override;
+
+    // The one main window, while it exists.
+    static frmMDI* instance();
+
+    // Teaches the registry how to create a program window. A program whose windows are
+    // not registered opens nothing.
+    void setWindowFactory(ProgramWindowId id, WindowFactory factory);
+
+    ProgramWindow* openProgramWindow(ProgramWindowId id);
+    ProgramWindow* programWindow(ProgramWindowId id) const;
+
+    // Closes every open program window in ProgramWindowOrder.
+    void CloseProgramWindows();
+    // Opens the program of button index 0..3 (Chinese, moon sign, numerology, zodiac).
+    void OpenProgram(int index);
+
+    void setWelcomePanelVisible(bool visible);
+    bool isWelcomePanelVisible() const;
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+
+    // Controls, named as the screen describes them.
+    QWidget* Picture6 = nullptr;
+    ClickableLabel* lblQuorvaneBanner = nullptr;
+    QWidget* Picture1 = nullptr;
+    QWidget* picButtonContainer = nullptr;
+    std::array<QPushButton*, 4> cmdSelectOption{};
+    QWidget* picMain = nullptr;
+    std::array<ClickableLabel*, 7> lblCaption{};
+    QWidget* PicCoBrand = nullptr;
+    QPushButton* cmdMdiExit = nullptr;
+    ClickableLabel* Label7 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildBannerStrip();
+    QWidget* buildButtonStrip();
+    QWidget* buildWelcomePanel();
+    QWidget* buildBottomStrip();
+    void captionClicked(int index);
+    void showMenusOfActiveWindow();
+
+    QMdiArea* m_mdiArea = nullptr;
+    MenuBarModel m_menus;
+    std::array<WindowFactory, ProgramWindowCount> m_factories;
+    std::array<QPointer<ProgramWindow>, ProgramWindowCount> m_windows;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/MenuBarModel.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// Page keys of the maker's web site; every web link of the program names one of them.
+namespace PageKey {
+inline const QString HomePage = QStringLiteral("home-page");
+inline const QString HelpWebPage = QStringLiteral("help-web-page");
+inline const QString DownloadWebPage = QStringLiteral("download-web-page");
+inline const QString Donate = QStringLiteral("donate");
+inline const QString FullyBranded = QStringLiteral("fully-branded");
+inline const QString CoBrand = QStringLiteral("co-brand");
+} // namespace PageKey
+
+namespace modHelp {
+
+// The maker's site; every page address is built from it. A reserved domain until release.
+inline const QString SiteAddress = QStringLiteral("https://www.zel-compatibility.example");
+
+QString PageAddress(const QString& pageKey);
+
+// Opens the page in the user's default browser; whether that works is not checked.
+void OpenPage(const QString& pageKey);
+
+// Runs once at start-up: remembers the day of the last reminder in the settings store
+// and, when it lies more than 14 days away from today, asks whether to look for an update.
+void UpdateReminder(const QDate& today);
+
+// The stored form of the reminder date: "M/d/yyyy" with every character code raised by 85.
+QString EncodeReminderDate(const QDate& date);
+std::optional<QDate> DecodeReminderDate(const QString& stored);
+
+// Adds the "&Help" menu and the top-level "&Donate" and "Make Money &Online" items with
+// the captions that the named window shows. Every window with a menu bar calls this after
+// adding its own "&File" menu.
+void AddSharedMenus(MenuBarModel& bar, const QString& windowName);
+
+} // namespace modHelp

@@ -1,0 +1,68 @@
+#include "tests/support/GuiTestSupport.h"
+
+#include "shell/Application.h"
+#include "shell/ProgramCatalog.h"
+#include "shell/modHelp.h"
+
+#include <QDesktopServices>
+#include <QSettings>
+#include <QTest>
+
+MessageLog::MessageLog(QMessageBox::StandardButton answer) : m_answer(answer)
+{
+    SetMessageRecorder([this](const ShownMessage& message) {
+        m_messages.append(message);
+        return m_answer;
+    });
+}
+
+MessageLog::~MessageLog()
+{
+    SetMessageRecorder({});
+}
+
+QStringList MessageLog::texts() const
+{
+    QStringList result;
+    for (const ShownMessage& message : m_messages)
+        result.append(message.text);
+    return result;
+}
+
+UrlCapture::UrlCapture()
+{
+    for (const char* scheme : {"http", "https", "file", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+}
+
+UrlCapture::~UrlCapture()
+{
+    for (const char* scheme : {"http", "https", "file", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+TemporarySettings::TemporarySettings()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+}
+
+std::unique_ptr<frmMDI> MakeMainWindow()
+{
+    auto main = std::make_unique<frmMDI>();
+    RegisterProgramWindows(*main);
+    main->resize(1280, 900);
+    main->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(main.get());
+    return main;
+}
+
+void ConfigureTestApplication()
+{
+    ConfigureApplication();
+}
+
+QUrl PageUrl(const QString& pageKey)
+{
+    return QUrl(modHelp::PageAddress(pageKey));
+}

@@ -1,0 +1,221 @@
+#include "zodiac/frmMainZodiacCompatibility.h"
+
+#include "shell/ClickableLabel.h"
+#include "shell/Messages.h"
+#include "shell/Text.h"
+#include "shell/modHelp.h"
+#include "zodiac/ZodiacState.h"
+#include "zodiac/modSunSign.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct PartnerFields {
+    QLineEdit* name;
+    std::array<QRadioButton*, 2> sex;
+    QComboBox* month;
+    QComboBox* day;
+    QComboBox* year;
+};
+
+QComboBox* makeList(const QString& objectName)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(objectName);
+    list->setEditable(false);
+    return list;
+}
+
+// One partner's frame: name, sex and birth day, each input with its caption as buddy.
+QGroupBox* makePartnerFrame(const QString& frameName, const QString& title, const QString& suffix,
+                            PartnerFields& fields)
+{
+    auto* frame = new QGroupBox(title);
+    frame->setObjectName(frameName);
+
+    fields.name = new QLineEdit;
+    fields.name->setObjectName(QStringLiteral("txtName") + suffix);
+
+    auto* sexBox = new QWidget;
+    auto* sexRow = new QHBoxLayout(sexBox);
+    sexRow->setContentsMargins(0, 0, 0, 0);
+    const QString sexCaptions[2] = {QStringLiteral("Male"), QStringLiteral("Female")};
+    for (int i = 0; i < 2; ++i) {
+        fields.sex[i] = new QRadioButton(sexCaptions[i]);
+        fields.sex[i]->setObjectName(QStringLiteral("optSex%1_%2").arg(suffix).arg(i));
+        sexRow->addWidget(fields.sex[i]);
+    }
+    sexRow->addStretch(1);
+
+    fields.month = makeList(QStringLiteral("cboMonth") + suffix);
+    fields.day = makeList(QStringLiteral("cboDate") + suffix);
+    fields.year = makeList(QStringLiteral("cboYear") + suffix);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(fields.month, 3);
+    dateRow->addWidget(fields.day, 1);
+    dateRow->addWidget(fields.year, 2);
+
+    auto* nameCaption = new QLabel(QStringLiteral("Name"));
+    nameCaption->setBuddy(fields.name);
+    auto* sexCaption = new QLabel(QStringLiteral("Sex"));
+    sexCaption->setBuddy(fields.sex[0]);
+    auto* dateCaption = new QLabel(QStringLiteral("Birth Day"));
+    dateCaption->setBuddy(fields.month);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(nameCaption, 0, 0);
+    grid->addWidget(fields.name, 0, 1);
+    grid->addWidget(sexCaption, 1, 0);
+    grid->addWidget(sexBox, 1, 1);
+    grid->addWidget(dateCaption, 2, 0);
+    grid->addLayout(dateRow, 2, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+void fillLists(QComboBox* month, QComboBox* day, QComboBox* year)
+{
+    for (std::string_view name : modSunSign::MonthNames)
+        month->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    for (int n = 1; n <= 31; ++n)
+        day->addItem(QString::number(n));
+    for (int n = 1900; n <= 2050; ++n)
+        year->addItem(QString::number(n));
+    month->setCurrentIndex(0);
+    day->setCurrentIndex(0);
+    year->setCurrentIndex(0);
+}
+
+std::string stored(const QString& text)
+{
+    return TrimBlanks(text).toStdString();
+}
+
+} // namespace
+
+frmMainZodiacCompatibility::frmMainZodiacCompatibility()
+    : ProgramWindow(ProgramWindowId::frmMainZodiacCompatibility, QStringLiteral("Zel Zodiac Compatibility"),
+                    QSize(4830, 4740))
+{
+    PartnerFields you{};
+    PartnerFields partner{};
+    fraDetails = makePartnerFrame(QStringLiteral("fraDetails"), QStringLiteral("Your Details"), QStringLiteral("M"), you);
+    Frame1 = makePartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Partner's Details"), QStringLiteral("F"), partner);
+    txtNameM = you.name;
+    optSexM = you.sex;
+    cboMonthM = you.month;
+    cboDateM = you.day;
+    cboYearM = you.year;
+    txtNameF = partner.name;
+    optSexF = partner.sex;
+    cboMonthF = partner.month;
+    cboDateF = partner.day;
+    cboYearF = partner.year;
+    fillLists(cboMonthF, cboDateF, cboYearF);
+    fillLists(cboMonthM, cboDateM, cboYearM);
+
+    Frame2 = new QGroupBox(QStringLiteral("Note"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* note = new QLabel(QStringLiteral(
+        "Please set your Regional and Language Settings to US English for proper working of this software."));
+    note->setWordWrap(true);
+    (new QVBoxLayout(Frame2))->addWidget(note);
+
+    cmdSunSign = new QPushButton(QStringLiteral("Check Our &Zodiac Compatibility Now !"));
+    cmdSunSign->setObjectName(QStringLiteral("cmdSunSign"));
+    cmdSunSign->setDefault(true);
+    connect(cmdSunSign, &QPushButton::clicked, this, &frmMainZodiacCompatibility::CheckCompatibility);
+
+    Label14 = MakePageLabel(QStringLiteral("Label14"),
+                            QStringLiteral("Talk about your sign with other members in the Zel astrology forum."),
+                            PageKey::HomePage);
+    Label3 = MakePageLabel(QStringLiteral("Label3"),
+                           QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
+                           PageKey::HomePage);
+    for (ClickableLabel* link : {Label14, Label3})
+        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+
+    auto* column = new QVBoxLayout(body());
+    column->addWidget(fraDetails);
+    column->addWidget(Frame1);
+    column->addWidget(Frame2);
+    column->addWidget(cmdSunSign);
+    column->addWidget(Label14);
+    column->addWidget(Label3);
+    column->addStretch(1);
+
+    setTabOrder(txtNameM, optSexM[0]);
+    setTabOrder(optSexM[0], optSexM[1]);
+    setTabOrder(optSexM[1], cboMonthM);
+    setTabOrder(cboMonthM, cboDateM);
+    setTabOrder(cboDateM, cboYearM);
+    setTabOrder(cboYearM, txtNameF);
+    setTabOrder(txtNameF, optSexF[0]);
+    setTabOrder(optSexF[0], optSexF[1]);
+    setTabOrder(optSexF[1], cboMonthF);
+    setTabOrder(cboMonthF, cboDateF);
+    setTabOrder(cboDateF, cboYearF);
+    setTabOrder(cboYearF, cmdSunSign);
+
+    buildMenus();
+}
+
+void frmMainZodiacCompatibility::buildMenus()
+{
+    MenuBarModel& bar = menuBarModel();
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    connect(AddMenuItem(file, QStringLiteral("Check Our &Zodiac Compatibility Now !"),
+                        QStringLiteral("mnuCheckOurZodiacCompatibilityNow")),
+            &QAction::triggered, this, &frmMainZodiacCompatibility::CheckCompatibility);
+    connect(AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+    modHelp::AddSharedMenus(bar, objectName());
+}
+
+bool frmMainZodiacCompatibility::ValidateZodiacEntry()
+{
+    // The check is on the text as typed: a name of blanks passes.
+    if (txtNameM->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
+        txtNameM->setFocus();
+        return false;
+    }
+    if (txtNameF->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please Enter Your Partner's Name"), MessageIcon::Error);
+        txtNameF->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmMainZodiacCompatibility::CheckCompatibility()
+{
+    if (!ValidateZodiacEntry())
+        return;
+
+    ZodiacState& state = TheZodiacState();
+    state.NameM = stored(txtNameM->text());
+    state.MonthM = stored(cboMonthM->currentText());
+    state.DayM = stored(cboDateM->currentText());
+    state.YearM = stored(cboYearM->currentText());
+    state.NameF = stored(txtNameF->text());
+    state.MonthF = stored(cboMonthF->currentText());
+    state.DayF = stored(cboDateF->currentText());
+    state.YearF = stored(cboYearF->currentText());
+    state.SignM = modSunSign::FindSunSign(state.MonthM, state.DayM);
+    state.SignF = modSunSign::FindSunSign(state.MonthF, state.DayF);
+
+    if (!ProgramWindows::Open(ProgramWindowId::frmSunSignZodiacCompatibility))
+        return;
+    close();
+    ProgramWindows::SetWelcomePanelVisible(false);
+}
