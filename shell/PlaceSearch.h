@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Opens the place-search browser for a birth place: the window searches the web for
+// "Latitude Longitude <city> <state> <country>" so the user can read the coordinates.
+// Any earlier browser window is closed first. Without the embedded browser (built
+// without Qt WebEngine, or its plugin cannot be loaded) the same search opens in the
+// user's default browser instead.
+void OpenPlaceSearch(const QString& city, const QString& state, const QString& country);
