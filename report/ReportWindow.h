@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/ProgramWindow.h"
+
+class QPushButton;
+class QTextBrowser;
+class QVBoxLayout;
+
+// A program's report window: the composed report in RTB with "&Save" and "&Print".
+// Opening places it and enables its links (the derived window then composes the report
+// into RTB); closing disables the links and shows the screen it came from again.
+class ReportWindow : public ProgramWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        ProgramWindowId id;
+        QString caption;
+        QSize clientTwips;
+        ProgramWindowId returnsTo;  // shown again when this window closes
+        QString saveDialogTitle;
+        qreal pointSize = 9.75;     // base font size of the view (Verdana)
+        bool promotionLabels = true; // Label7, Label1 and Label14 under the buttons
+    };
+
+    explicit ReportWindow(const Options& options);
+
+    void Save();
+    void Print();
+
+    QTextBrowser* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+protected:
+    // The column below the view where derived windows may add controls of their own.
+    QVBoxLayout* footer() const { return m_footer; }
+    void closing() override;
+
+private:
+    ProgramWindowId m_returnsTo;
+    QString m_saveDialogTitle;
+    QVBoxLayout* m_footer = nullptr;
+};
