@@ -1,0 +1,7 @@
+#include "moon/MoonState.h"
+
+MoonState& TheMoonState()
+{
+    static MoonState state;
+    return state;
+}
