@@ -1,0 +1,729 @@
+#include "content/ChinesePairTexts.h"
+// Written for this program; every text is its own.
+namespace content {
+namespace {
+
+constexpr std::string_view kRatRat =
+    R"~(Two Rats recognise each other at once: the same quick eyes, the same knack for spotting an opening before anyone else has noticed the door. Together they build a sharp, busy household where plans are hatched over breakfast and savings are tucked away for the rainy days both of them quietly expect. Conversation never runs dry, and each enjoys a partner who keeps pace instead of needing everything explained twice. Their shared thrift turns into a game they both win, while their sociable streak fills the calendar with friends and gatherings. The one caution is that two natural worriers can feed each other's nerves, so they do well to remind one another that not every shadow hides a trap. Once they relax, the bond is warm, witty and remarkably secure.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Rats share a splendid score of nine.)~";
+
+constexpr std::string_view kRatOx =
+    R"~(The Rat arrives full of schemes and bright ideas, and the Ox listens without hurry, weighing each one as if it were a sack of grain. This can be a useful arrangement: the Rat finds openings and contacts, while the Ox supplies the patience and stamina to see a plan through to harvest. Trouble starts when the Rat grows restless with the Ox's slow, deliberate pace, or when the Ox begins to suspect the Rat of scattering energy in a dozen directions at once. Neither is especially demonstrative, so affection tends to show in practical favours rather than grand words. If they divide their roles clearly and resist the urge to remake each other, they can become a reliable team with a comfortable home and a healthy nest egg.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Ox earn a fair six.)~";
+
+constexpr std::string_view kOxRat =
+    R"~(An Ox and a Rat often start out as an odd but workable couple. The Ox is steady, methodical and content to plough the same field for years, while the Rat darts about gathering opportunities and gossip with equal delight. The Ox can give the Rat a solid base and a sense of safety; the Rat, in turn, can stir the Ox out of ruts and point out chances a slower eye would miss. The friction comes from tempo. The Ox dislikes being rushed and may call the Rat flighty, and the Rat may quietly judge the Ox as stubborn and dull. Both, however, value security and prudent spending, and that shared instinct goes a long way. With clear responsibilities and a little tolerance, the partnership settles into something dependable.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Rat reach a middling six.)~";
+
+constexpr std::string_view kRatTiger =
+    R"~(The Rat is careful, calculating and fond of a safety net, while the Tiger leaps first and checks the landing afterwards. At the start there is real attraction in the contrast: the Rat admires the Tiger's courage, and the Tiger enjoys the Rat's clever tongue. Over time, though, their instincts pull against each other. The Rat frets about the Tiger's risky ventures and loose spending, and the Tiger feels watched, judged and hemmed in by the Rat's caution. Both like to hold the reins, which sharpens every disagreement about money or plans. This match is possible, but it asks for honest talk, separate spheres of control and a willingness on each side to admire rather than resent the other's very different way of facing the world.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Tiger manage a modest four.)~";
+
+constexpr std::string_view kTigerRat =
+    R"~(When a Tiger falls for a Rat, sparks fly quickly, and so do the first disagreements. The Tiger lives boldly, trusting instinct and chasing big causes; the Rat prefers to study the ground, count the cost and keep something in reserve. The Tiger may find the Rat's caution petty or even sly, while the Rat worries that the Tiger's impulsive leaps will bring the roof down on them both. Neither likes taking orders, so small quarrels can swell into contests of will. Still, there is something to learn here: the Tiger can teach the Rat to be braver, and the Rat can show the Tiger the value of a plan. It takes patience, clear boundaries and plenty of goodwill to make these two comfortable together.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Rat rate a cautious four.)~";
+
+constexpr std::string_view kRatAnimalone =
+    R"~(The Rat and the Rabbit are both clever, sociable and fond of comfort, which gives them an easy starting point. The Rat brings energy, news and a head full of plans, while the Rabbit contributes tact, good taste and a gift for making any room feel peaceful. They enjoy entertaining together and rarely argue about the value of a well-kept home. Small tensions appear when the Rat's constant hustle tires the gentle Rabbit, or when the Rabbit's caution seems like foot-dragging to the restless Rat. The Rabbit also bruises easily, so the Rat should soften its sharper remarks. When each respects the other's pace, they settle into a pleasant, affectionate partnership with plenty of laughter and very little drama.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Rabbit land on a pleasant seven.)~";
+
+constexpr std::string_view kAnimaloneRat =
+    R"~(A Rabbit paired with a Rat usually finds a lively, amusing companion who shares its love of a cosy nest and good company. The Rabbit supplies grace, diplomacy and a calming presence; the Rat adds drive, ingenuity and a talent for turning up useful opportunities. Together they make charming hosts and sensible managers of the household budget. The Rabbit, however, craves tranquillity, and the Rat's busy schedule and sudden schemes can leave it feeling rattled. The Rat, for its part, may grow impatient with the Rabbit's habit of avoiding any confrontation. A little gentleness from the Rat and a little boldness from the Rabbit keep things smooth, and the result is a warm, comfortable bond that most friends envy.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rabbit and Rat come in at a comfortable seven.)~";
+
+constexpr std::string_view kRatDragon =
+    R"~(This is one of the great pairings of the Chinese zodiac. The Rat's sharp wits and eye for detail fit perfectly around the Dragon's grand vision and boundless confidence. The Rat genuinely admires the Dragon's brilliance, and the Dragon, who loves an appreciative audience, returns the favour by valuing the Rat's cleverness and practical advice. Together they plan boldly and execute well, whether they are building a business, a family or a dazzling social life. The Dragon lends the Rat courage, and the Rat keeps the Dragon's feet near enough to the ground to avoid costly mistakes. Their passion runs high, their loyalty runs deep, and their shared ambition turns ordinary days into adventures. Few couples feel so naturally on the same side.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Dragon score a glowing ten.)~";
+
+constexpr std::string_view kDragonRat =
+    R"~(A Dragon and a Rat together form a partnership that seems blessed from the outset. The Dragon dreams on a grand scale and radiates charisma; the Rat has the shrewdness and resourcefulness to turn those dreams into something solid. The Dragon feels admired and understood, which brings out its generous side, and the Rat feels protected and inspired by such a confident ally. Their conversations crackle with ideas, and they rarely run short of projects or friends. When disagreements arise, they tend to blow over quickly because both sense they are stronger as a pair than apart. Romance between them is vivid and affectionate, and friendship or business ties are equally rewarding. This is a match where each truly brings out the best in the other.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Rat achieve a perfect ten.)~";
+
+constexpr std::string_view kRatSnake =
+    R"~(The Rat and the Snake are both thinkers, and each recognises a sharp mind in the other. The Rat is quick, chatty and opportunistic; the Snake is slower, deeper and more secretive, preferring to study a situation in silence before striking. This difference can be complementary, since the Rat gathers information and the Snake knows exactly what to do with it. Both appreciate the finer things and handle money with care. The tricky part is trust: the Snake can be possessive and suspicious of the Rat's wide social circle, while the Rat may feel shut out by the Snake's private moods. With openness on both sides, their mutual respect ripens into a discreet, clever and rather elegant partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Snake enjoy a respectable seven.)~";
+
+constexpr std::string_view kSnakeRat =
+    R"~(When a Snake settles down with a Rat, it finds a companion nearly as canny as itself. The Snake brings patience, intuition and a cool head under pressure; the Rat brings speed, charm and a nose for opportunity. They admire each other's intelligence and rarely bore one another, and they share a healthy respect for savings and security. Where they differ is in temperament. The Snake likes privacy and a small, trusted circle, while the Rat thrives on chatter and a busy diary, which can stir the Snake's jealous streak. The Rat, meanwhile, may wish the Snake would reveal more of what it feels. If they agree on clear signs of loyalty, this thoughtful pair can build something quietly impressive.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Rat settle at a solid seven.)~";
+
+constexpr std::string_view kRatHorse =
+    R"~(The Rat and the Horse sit directly opposite each other on the zodiac wheel, and the tension shows. The Rat wants roots, savings and a carefully tended nest; the Horse wants open roads, spontaneous plans and the freedom to gallop off whenever the mood strikes. The Rat can feel neglected or anxious when the Horse disappears into its own pursuits, and the Horse may feel fenced in by the Rat's questions and budgets. Both are lively talkers, so quarrels can become loud and quick. None of this makes love impossible, but it does make it demanding. These two need generous personal space, firm agreements about money and a real effort to appreciate, rather than correct, the other's nature. Without that work, frustration tends to win.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Horse struggle to a low three.)~";
+
+constexpr std::string_view kHorseRat =
+    R"~(A Horse drawn to a Rat is usually charmed by its wit, but the attraction rarely smooths over their basic differences. The Horse lives for movement, novelty and independence, spending freely and following impulse; the Rat calculates, hoards and likes to know exactly what tomorrow holds. The Horse soon finds the Rat's caution stifling and its questions intrusive, while the Rat reads the Horse's restlessness as carelessness or even indifference. Tempers flare because both speak their minds quickly. These are traditional opposites, and the relationship will feel like hard work more often than not. If they are determined, they must give each other room to roam, set clear ground rules about money and learn to laugh at their differences instead of fighting them.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Rat score a testing three.)~";
+
+constexpr std::string_view kRatGoat =
+    R"~(The Rat is practical, thrifty and quick to speak its mind; the Goat is gentle, artistic and deeply in need of reassurance. At first the Rat may enjoy the Goat's softness and creativity, and the Goat may welcome the Rat's ability to handle the practical side of life. Yet the Goat's moods and love of beautiful, costly things can baffle the budget-minded Rat, and the Rat's blunt remarks land harder on the sensitive Goat than intended. The Goat wants to be cherished; the Rat shows care through planning and provision, which may not feel like tenderness to its partner. A successful match needs the Rat to soften its tongue and the Goat to voice its needs plainly rather than withdrawing into hurt silence.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Goat muster a modest four.)~";
+
+constexpr std::string_view kGoatRat =
+    R"~(For a Goat, a Rat partner can seem like a sturdy shelter at first: resourceful, sensible and always ready with a plan. The Goat offers kindness, imagination and a gift for making a home lovely. Over time, however, the two discover how differently they are wired. The Goat spends on beauty and comfort and needs frequent reassurance, while the Rat counts every coin and rarely thinks to offer praise unprompted. The Goat may feel criticised and unappreciated; the Rat may feel burdened by moods it cannot fathom. Neither means harm, but misunderstandings pile up. Patience, regular gestures of affection and honest talk about money give them a fighting chance, though the bond will always require conscious tending.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Goat and Rat rate an uneasy four.)~";
+
+constexpr std::string_view kRatMonkey =
+    R"~(The Rat and the Monkey are a delight to watch together, two quick minds egging each other on to ever more inventive feats. The Rat admires the Monkey's daring and humour, and the Monkey appreciates the Rat's sharp instincts and practical know-how. They share a taste for clever plans, lively company and a little harmless mischief, so boredom simply never sets in. In love, they are playful and affectionate; in business, they make a formidable pair of problem-solvers who can talk their way into, and out of, almost anything. The Rat's prudence keeps the Monkey's wilder ideas grounded, while the Monkey's confidence lifts the Rat's spirits whenever worry creeps in. This is a joyful, deeply compatible union built on laughter and mutual admiration.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Monkey hit a brilliant ten.)~";
+
+constexpr std::string_view kMonkeyRat =
+    R"~(A Monkey who finds a Rat has found a true partner in crime. Both are witty, resourceful and endlessly curious, and their days together overflow with schemes, jokes and spur-of-the-moment outings. The Monkey brings flair, confidence and an inventive streak; the Rat brings keen judgement, thrift and a gift for spotting the opportunity hidden inside a problem. They understand each other's restless minds without needing explanations, and they forgive each other's small tricks with a grin. Romance is fun and flirtatious, friendship is loyal, and any joint venture is likely to prosper. When one stumbles, the other is already thinking of a way out. It is hard to imagine a livelier or more harmonious combination.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Rat reach a sparkling ten.)~";
+
+constexpr std::string_view kRatAnimaltwo =
+    R"~(The Rat and the Rooster are both hard workers with sharp eyes and sharper tongues, which makes for plenty of respect and plenty of sparring. The Rat is charming, flexible and alert to opportunity; the Rooster is precise, proud and devoted to doing things properly. The Rooster may criticise the Rat's shortcuts and opportunism, while the Rat finds the Rooster's perfectionism and love of display a little tiresome. On the other hand, both are organised, both value a tidy bank balance, and both like being seen as capable. If they channel their energy into a shared goal rather than scoring points off each other, they can be an effective team. Affection grows steadily where criticism is kept gentle and praise is given freely.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Rooster arrive at a reasonable six.)~";
+
+constexpr std::string_view kAnimaltwoRat =
+    R"~(A Rooster paired with a Rat finds a partner who is every bit as industrious, though far less fussy about method. The Rooster likes order, punctuality and a plan that is followed to the letter; the Rat improvises, bargains and slips through gaps the Rooster would never consider. This can be productive when they combine the Rooster's thoroughness with the Rat's resourcefulness. It can also be prickly, since both say exactly what they think and neither enjoys being corrected. The Rooster's need for admiration may clash with the Rat's teasing sense of humour. Shared ambition and a mutual love of security keep them together, and kindness in place of critique turns a decent match into a rewarding one.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Rat score a fair six.)~";
+
+constexpr std::string_view kRatDog =
+    R"~(The Rat and the Dog make a warm and trustworthy pairing. The Dog is honest, loyal and protective, and its steady devotion gives the Rat a sense of safety that lets it relax and enjoy life. The Rat, in turn, brings cleverness, cheer and a knack for practical solutions that eases the Dog's habit of worrying about everything. Both care deeply about family and close friends, and both are willing to work hard for the people they love. The Dog may occasionally distrust the Rat's sly manoeuvring, and the Rat may find the Dog's moral certainty a little rigid, but these are small bumps. Built on respect and good humour, this relationship tends to grow sturdier with each passing year.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Dog score a healthy eight.)~";
+
+constexpr std::string_view kDogRat =
+    R"~(When a Dog chooses a Rat, it gains a companion who is sharp, sociable and full of good ideas. The Dog supplies loyalty, integrity and a reassuring sense of duty, while the Rat supplies ingenuity, a sense of fun and a gift for managing resources. The Rat helps the anxious Dog lighten up; the Dog helps the restless Rat feel anchored and truly valued. They share a deep attachment to home and to the people within it, and each will defend the other fiercely. Occasional friction arises when the principled Dog questions the Rat's cleverer tactics, but honest talk clears the air quickly. This is a caring, dependable bond that brings out generosity and trust in both partners.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Rat earn a warm eight.)~";
+
+constexpr std::string_view kRatPig =
+    R"~(The Rat and the Pig share a love of comfort, good food and good company, and they fall into an easy rhythm together. The Pig's generosity and open heart melt the Rat's guarded side, while the Rat's shrewdness protects the trusting Pig from those who might take advantage of its kindness. They laugh a lot, entertain often and rarely hold grudges. The main point of difference is money: the Rat saves carefully and the Pig spends happily, so a little compromise is needed to keep the peace. The Rat should also resist the urge to nag when the Pig indulges. Overall, though, this is an affectionate, supportive match where each partner feels appreciated and genuinely at home.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rat and Pig enjoy a happy eight.)~";
+
+constexpr std::string_view kPigRat =
+    R"~(A Pig and a Rat together create a cosy, cheerful household. The Pig is warm, sincere and endlessly generous; the Rat is clever, resourceful and quick to spot both bargains and dangers. The Pig's easygoing nature soothes the Rat's nerves, and the Rat's practical sense keeps the Pig's good nature from being exploited. Both enjoy the pleasures of life and the company of friends, and they share a talent for turning an ordinary evening into a small celebration. Their styles with money do differ, since the Pig treats and the Rat tallies, but a simple household budget settles most of that. Affection comes naturally, forgiveness comes quickly, and the bond deepens with time.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Rat land on a lovely eight.)~";
+
+constexpr std::string_view kOxOx =
+    R"~(Two Oxen together build something that lasts. Both are patient, industrious and loyal, and both believe that promises are meant to be kept and bills are meant to be paid on time. Their home is orderly, their finances sound and their routines reassuringly predictable. Each understands the other's need for quiet and for work well done, so there is little of the friction that troubles more mismatched couples. The risk lies in too much sameness: life can slide into a rut, and two stubborn creatures can dig in their hooves over the smallest point and refuse to budge for days. A little deliberate fun, the occasional surprise and a readiness to yield first now and then keep this steady partnership warm as well as solid.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Oxen share a sturdy eight.)~";
+
+constexpr std::string_view kOxTiger =
+    R"~(The Ox is traditional, methodical and firmly in favour of rules; the Tiger is rebellious, impulsive and allergic to being told what to do. Each may feel an initial respect for the other's strength, but the relationship soon turns into a tug of war. The Ox tries to steer the Tiger towards caution and routine, and the Tiger bristles, seeing control where the Ox sees common sense. Meanwhile the Ox finds the Tiger's sudden passions and risky moves exhausting. Both are strong-willed, so neither backs down easily. To make this work, they must agree who leads in which areas, allow each other real independence and recognise that steadiness and daring can complement one another instead of competing.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Tiger rate a guarded four.)~";
+
+constexpr std::string_view kTigerOx =
+    R"~(A Tiger with an Ox often feels like a wild cat tethered to a plough. The Tiger craves excitement, spontaneity and room to roam; the Ox values order, patience and the quiet satisfaction of routine. The Ox may be a reliable rock in a storm, which the Tiger can appreciate, but it is also slow to change and inclined to lay down the law. The Tiger reacts with defiance, and the Ox answers with stubbornness, so disputes can drag on. Still, the Ox's dependability can steady the Tiger, and the Tiger's courage can open the Ox to new horizons. The match works only with mutual respect, clearly shared authority and a conscious decision not to turn every difference into a contest.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Ox come in at a shaky four.)~";
+
+constexpr std::string_view kOxAnimalone =
+    R"~(The Ox and the Rabbit share a love of peace, home and stability, and they can create a calm, comfortable life together. The Ox is the dependable provider, steady and hardworking; the Rabbit brings refinement, diplomacy and a soft touch that makes the household feel welcoming. The Rabbit appreciates the security the Ox offers, and the Ox enjoys the Rabbit's grace and tactful way with people. Difficulties are few, but the Ox can be blunt and undemonstrative, which may leave the sensitive Rabbit wishing for more tender words. The Rabbit, meanwhile, may seem overly delicate to the practical Ox. With a little extra warmth from the Ox and patience from the Rabbit, this is a gentle and enduring match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Rabbit earn a contented eight.)~";
+
+constexpr std::string_view kAnimaloneOx =
+    R"~(A Rabbit and an Ox are a quietly harmonious couple. The Rabbit seeks tranquillity and a safe haven, and the Ox, with its steady habits and unwavering reliability, offers exactly that. In return the Rabbit adds elegance, kindness and a talent for smoothing over awkward moments, which helps the more reserved Ox in social settings. Neither enjoys conflict or chaos, so their home tends to be peaceful and well run. The Rabbit may sometimes feel the Ox is too gruff or slow to express affection, and the Ox may not always understand the Rabbit's delicate feelings. Gentle words and small gestures bridge that gap easily, leaving a loyal and deeply comfortable partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rabbit and Ox score a cosy eight.)~";
+
+constexpr std::string_view kOxDragon =
+    R"~(The Ox and the Dragon are both powerful characters, and each respects strength when it sees it. The Ox works steadily and quietly towards long-term goals, while the Dragon charges ahead with flair, charisma and grand ambitions. Together they can achieve a great deal, since the Ox provides endurance and the Dragon provides vision and drive. The difficulty is style: the Ox may find the Dragon showy and reckless, and the Dragon may find the Ox dull and too set in its ways. Both like to be in charge, which can spark power struggles. When they recognise that their different strengths serve a shared purpose, the partnership becomes productive, loyal and surprisingly affectionate.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Dragon reach a creditable seven.)~";
+
+constexpr std::string_view kDragonOx =
+    R"~(A Dragon and an Ox can make a formidable team if they learn to share the stage. The Dragon is dazzling, energetic and full of big ideas; the Ox is steady, patient and reliable to a fault. The Dragon supplies inspiration and the Ox supplies the persistence to make things happen, which is a winning combination in business and in family life alike. Their tempers, however, are both strong. The Dragon can grow impatient with the Ox's caution, and the Ox can resent the Dragon's taste for drama and attention. Arguments tend to be about control rather than feeling. With a clear division of roles and honest admiration for each other's gifts, they build a partnership of real substance.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Ox manage a sound seven.)~";
+
+constexpr std::string_view kOxSnake =
+    R"~(The Ox and the Snake are a natural fit, bound by a shared preference for quiet depth over noisy display. The Ox brings reliability, patience and a capacity for hard work; the Snake brings wisdom, intuition and a subtle strategic mind. Each trusts the other to keep confidences and to follow through on promises. The Snake admires the Ox's integrity, and the Ox values the Snake's insight and calm judgement. Both prefer a small circle of close friends and a peaceful, well-ordered home. The Snake's occasional jealousy and the Ox's stubbornness are the only real snags, and both are easily managed by two such sensible souls. This is a serene, loyal and deeply rewarding match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Snake share an excellent nine.)~";
+
+constexpr std::string_view kSnakeOx =
+    R"~(A Snake who partners with an Ox often feels it has found its perfect anchor. The Snake is thoughtful, elegant and strategic, and it appreciates how the Ox's solid reliability frees it to plan without worry. The Ox, in turn, admires the Snake's quiet intelligence and values its discretion. They share ambitions for security and comfort, and neither needs a crowd to feel content. Their conversations may be unhurried, but they are rich in mutual understanding. Occasional friction can arise when the Snake's possessiveness meets the Ox's immovable opinions, yet they tend to resolve things calmly and privately. Over time, this union grows into something both tender and unshakeably strong.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Ox score a superb nine.)~";
+
+constexpr std::string_view kOxHorse =
+    R"~(The Ox and the Horse are both hard workers, but they work in entirely different ways. The Ox plods steadily, valuing routine, caution and long-term planning, while the Horse gallops from one enthusiasm to the next, prizing freedom and variety. The Ox may see the Horse as unreliable and flighty, and the Horse may find the Ox dull and controlling. Yet there is potential: the Ox can give the Horse a stable base to return to, and the Horse can bring fresh air and energy into the Ox's world. Success depends on compromise, with the Ox allowing the Horse its independence and the Horse showing the Ox it can be counted on when it truly matters.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Horse land on a middling five.)~";
+
+constexpr std::string_view kHorseOx =
+    R"~(For a Horse, an Ox partner can be both a comfort and a frustration. The Horse is lively, sociable and always ready for a new adventure; the Ox is steadfast, cautious and happiest when life follows a familiar pattern. The Horse may appreciate the Ox's loyalty and the security it provides, but it also chafes at the Ox's rules and slow pace. The Ox, for its part, worries about the Horse's impulsiveness and wonders whether it will ever settle down. Neither is wrong, simply different. If the Horse learns to honour its commitments and the Ox learns to loosen the reins a little, they can find a workable balance, though it will take ongoing effort from both.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Ox score an even five.)~";
+
+constexpr std::string_view kOxGoat =
+    R"~(It is only fair to say plainly that the Ox and the Goat face one of the toughest matches in the zodiac. The Ox is practical, disciplined and sparing with words of affection; the Goat is sensitive, artistic and in constant need of emotional reassurance. The Ox may view the Goat as indulgent, moody and impractical, while the Goat experiences the Ox as cold, rigid and critical. Money is a flashpoint, since the Goat spends on beauty and comfort and the Ox guards every coin. Misunderstandings accumulate quietly until they become wounds. A relationship here is possible only with deliberate, sustained effort: the Ox must learn to express tenderness openly, and the Goat must learn to share the practical load without feeling diminished.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Goat face a difficult two.)~";
+
+constexpr std::string_view kGoatOx =
+    R"~(A Goat who falls for an Ox should go in with open eyes, because this pairing demands a great deal of work. The Goat is gentle, imaginative and longs to be cherished with words and small kindnesses; the Ox shows love through duty and labour, and rarely thinks to say the tender things the Goat yearns to hear. The Goat feels unappreciated and judged, while the Ox grows impatient with what it sees as whims, worries and extravagance. Their rhythms clash too: the Goat drifts and dreams, the Ox schedules and toils. To succeed, both must consciously translate their love into the other's language, talk through money calmly and forgive often. Without that commitment, hurt feelings tend to pile up.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Goat and Ox sit at a hard-won two.)~";
+
+constexpr std::string_view kOxMonkey =
+    R"~(The Ox and the Monkey are an unlikely couple. The Ox is earnest, methodical and deeply suspicious of shortcuts; the Monkey is witty, restless and delighted by any clever trick that saves time. At first the Ox may be amused by the Monkey's antics, and the Monkey may enjoy the Ox's calm strength. Over time, however, the Ox begins to distrust the Monkey's slippery ways, and the Monkey grows bored with the Ox's predictable routines. The Ox wants loyalty shown through consistency, while the Monkey shows affection through play and surprise. They can still learn from each other, since the Ox can steady the Monkey and the Monkey can lighten the Ox, but it takes patience and goodwill.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Monkey reach an uncertain four.)~";
+
+constexpr std::string_view kMonkeyOx =
+    R"~(A Monkey with an Ox often feels like a juggler performing for a very serious audience. The Monkey thrives on wit, novelty and improvisation; the Ox prefers steady progress, tradition and plans that do not change halfway through. The Monkey may admire the Ox's reliability but soon feels constrained by its caution, and the Ox may enjoy the Monkey's humour while doubting its sincerity. Trust becomes the central issue, as the Ox reads the Monkey's cleverness as slyness. For this match to thrive, the Monkey must prove its dependability through action, and the Ox must learn to laugh and allow some spontaneity. Otherwise, frustration on both sides tends to crowd out the affection.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Ox score a modest four.)~";
+
+constexpr std::string_view kOxAnimaltwo =
+    R"~(The Ox and the Rooster are a superb combination, united by a shared love of order, diligence and doing things properly. The Ox provides patience, strength and quiet reliability; the Rooster adds sharp observation, organisational flair and a confident public face. The Rooster admires the Ox's steadiness, and the Ox appreciates the Rooster's precision and honesty. Both are hard workers who dislike waste and value punctuality, so their household and finances tend to run like clockwork. The Rooster's occasional vanity and outspokenness rarely ruffle the easygoing Ox, and the Ox's stubbornness is balanced by the Rooster's practical good sense. Together they build a respected, prosperous and loyal partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Rooster earn a splendid nine.)~";
+
+constexpr std::string_view kAnimaltwoOx =
+    R"~(A Rooster who finds an Ox has found someone who truly understands its standards. The Rooster is meticulous, proud and energetic, always striving to get every detail right; the Ox is calm, dependable and happy to put in the long hours needed to see a task through. The Rooster enjoys having a partner who never lets it down, and the Ox is impressed by the Rooster's efficiency and candour. Their values align closely, from careful budgeting to a preference for tradition and loyalty. The Rooster may sometimes seek more admiration than the reserved Ox naturally offers, but a few kind words fix that. This is a productive, contented and enduring union.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Ox share an outstanding nine.)~";
+
+constexpr std::string_view kOxDog =
+    R"~(The Ox and the Dog are both loyal, principled and devoted to duty, which creates a strong foundation of trust. The Ox offers stability and a calm, steady presence; the Dog offers honesty, protectiveness and a fierce sense of fairness. Each knows the other will keep its word, and both take family responsibilities seriously. The difficulties are mostly emotional. The Dog tends to worry and needs reassurance, while the Ox can be stubborn and taciturn, not always providing the comforting words the Dog craves. Life together may also lack spontaneity. When they make an effort to talk openly and enjoy some lighthearted moments, their partnership becomes secure, respectful and lasting.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Dog arrive at a dependable seven.)~";
+
+constexpr std::string_view kDogOx =
+    R"~(A Dog and an Ox make a trustworthy, hardworking pair. The Dog is faithful, idealistic and always ready to defend what is right; the Ox is patient, methodical and unshakeable in its commitments. The Dog finds comfort in the Ox's reliability, and the Ox respects the Dog's integrity and sense of justice. Their shared values make daily life smooth, from how money is handled to how the family is cared for. Yet the Dog's anxieties can meet a wall of Ox reserve, and the Ox's fixed opinions can frustrate the Dog's moral passion. Neither is naturally playful. If they carve out time for fun and open conversation, their bond remains solid and affectionate.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Ox score a steady seven.)~";
+
+constexpr std::string_view kOxPig =
+    R"~(The Ox and the Pig get along comfortably, each filling a gap in the other's life. The Ox is industrious, disciplined and a dependable provider; the Pig is warm, generous and brings laughter and pleasure into the home. The Pig softens the Ox's serious nature, while the Ox gives the Pig the security it enjoys. They both value a peaceful household and close family ties. Friction appears when the Ox disapproves of the Pig's indulgences or easygoing attitude towards money, and when the Pig finds the Ox's routines a little too rigid. Still, the Pig's good humour rarely lets resentment fester, and the Ox's loyalty is never in doubt. This is a warm and sensible match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Ox and Pig come to a comfortable seven.)~";
+
+constexpr std::string_view kPigOx =
+    R"~(A Pig and an Ox often form a cheerful, well-grounded union. The Pig brings kindness, sincerity and a love of simple pleasures; the Ox brings diligence, patience and a reassuring steadiness. The Pig feels safe with the Ox, and the Ox is gently drawn out of its shell by the Pig's warmth. Both are loyal and honest, and neither likes to play games in love. Where they may differ is in pace and priorities: the Pig enjoys leisure and treats, while the Ox prefers to save and keep working. A little flexibility from the Ox and a touch of restraint from the Pig keep harmony intact. Overall, this is a kind, faithful and contented partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Ox rate a pleasing seven.)~";
+
+constexpr std::string_view kTigerTiger =
+    R"~(Two Tigers together make for a thrilling and volatile combination. Each is bold, passionate and fiercely independent, and each instantly understands the other's hunger for adventure and its refusal to be tamed. The attraction is powerful, and their shared enthusiasm can lead to exhilarating travels, daring projects and fiery romance. The trouble is that two rulers of the jungle rarely agree on who gets to lead. Pride makes apologies difficult, and quarrels can erupt suddenly and burn hot. Both also need plenty of freedom, which may leave the relationship feeling untended at times. If they learn to take turns at the helm and channel their competitive energy into common goals, two Tigers can enjoy a lively, if never tranquil, partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Tigers register an even five.)~";
+
+constexpr std::string_view kTigerAnimalone =
+    R"~(The Tiger and the Rabbit are feline cousins in the zodiac, yet their temperaments could hardly be more different. The Tiger is bold, impulsive and drawn to excitement; the Rabbit is gentle, cautious and devoted to peace and comfort. The Rabbit may be charmed by the Tiger's magnetism, and the Tiger may enjoy the Rabbit's grace and calming presence. Over time, however, the Tiger's restlessness and tendency to charge into confrontation can unsettle the sensitive Rabbit, while the Rabbit's preference for quiet evenings may leave the Tiger feeling restrained. They can meet in the middle if the Tiger softens its approach and the Rabbit learns to speak up rather than retreating whenever tempers rise.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Rabbit find a balanced five.)~";
+
+constexpr std::string_view kAnimaloneTiger =
+    R"~(A Rabbit with a Tiger is drawn to its courage and warmth, much as a quiet person is drawn to a bonfire. The Rabbit offers tact, refinement and a soothing influence; the Tiger offers energy, protection and an appetite for life. The Rabbit can help the Tiger think before it pounces, and the Tiger can coax the Rabbit out of its comfort zone. Yet their needs pull in different directions. The Rabbit wants serenity, predictability and gentle handling, while the Tiger wants action and can be careless with others' feelings in the heat of the moment. When the Tiger shows patience and the Rabbit shows a little daring, this pairing can hold together, but it requires a steady supply of understanding.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rabbit and Tiger score a fair five.)~";
+
+constexpr std::string_view kTigerDragon =
+    R"~(The Tiger and the Dragon are two of the most charismatic signs, and together they create a dazzling, energetic partnership. Both are confident, ambitious and unafraid of risk, and they share a love of bold ideas and grand gestures. The Dragon admires the Tiger's courage, and the Tiger is impressed by the Dragon's vision and vitality. The difficulty is that both want the spotlight and both like to be in command. Arguments can be dramatic, and neither backs down easily. Yet their mutual respect is genuine, and when they join forces towards a shared goal, they are almost unstoppable. With some humility and a willingness to share the limelight, this can be an exciting and rewarding match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Dragon score a promising six.)~";
+
+constexpr std::string_view kDragonTiger =
+    R"~(A Dragon with a Tiger makes a couple that turns heads wherever they go. The Dragon brings flair, self-assurance and a sense of destiny; the Tiger brings fearless passion and a rebellious spark that keeps life unpredictable. They inspire each other to aim higher, and their adventures together are rarely dull. Yet both possess strong egos, and power struggles are almost inevitable when two such leaders share a home or a project. The Dragon may expect admiration the Tiger is not inclined to give, and the Tiger may resent the Dragon's attempts to direct it. Honest communication and agreed areas of authority help these two turn rivalry into partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Tiger earn a lively six.)~";
+
+constexpr std::string_view kTigerSnake =
+    R"~(The Tiger and the Snake approach life from opposite ends. The Tiger is open, impulsive and quick to act on feeling; the Snake is secretive, deliberate and guided by careful calculation. The Tiger finds the Snake cold and hard to read, and resents what feels like manipulation or possessiveness. The Snake, in turn, sees the Tiger as reckless and tactless, and it distrusts the Tiger's need for constant freedom. Mutual suspicion can poison even a promising start. That said, each has something valuable to offer, since the Snake's wisdom could temper the Tiger's rashness and the Tiger's candour could draw the Snake into the open. Making this work requires exceptional patience, transparency and trust.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Snake limp along at three.)~";
+
+constexpr std::string_view kSnakeTiger =
+    R"~(A Snake drawn to a Tiger may be fascinated by its boldness but soon discovers how little they have in common. The Snake thinks before it moves, keeps its own counsel and values loyalty shown through discretion; the Tiger blurts out its feelings, follows its impulses and bristles at anything resembling surveillance. The Snake's quiet jealousy clashes with the Tiger's love of independence, and the Tiger's restlessness makes the Snake uneasy. They can easily misread each other's intentions. If both are committed, the Snake must learn to trust more openly and the Tiger to act with more consideration, but this remains a demanding relationship that calls for real work from both sides.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Tiger reach a strained three.)~";
+
+constexpr std::string_view kTigerHorse =
+    R"~(The Tiger and the Horse are kindred spirits, bursting with energy, optimism and a love of freedom. Both crave adventure and neither wants a partner who clips its wings, so they give each other plenty of space while sharing countless exciting experiences. The Horse's cheerful, sociable nature lightens the Tiger's intense moods, and the Tiger's courage and idealism inspire the Horse. They enjoy travel, spontaneous plans and lively discussions, and they support each other's ambitions wholeheartedly. The occasional clash of tempers blows over quickly because neither holds a grudge for long. Honest, passionate and mutually respectful, this is one of the most harmonious pairings either sign can find.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Horse enjoy a superb nine.)~";
+
+constexpr std::string_view kHorseTiger =
+    R"~(A Horse and a Tiger together are a bright flame of shared enthusiasm. The Horse is free-spirited, upbeat and endlessly curious; the Tiger is brave, passionate and driven by big ideals. They understand each other's need for independence without needing to discuss it, and they fill their lives with movement, laughter and ambition. The Tiger admires the Horse's zest, and the Horse feels energised by the Tiger's daring. Their mutual trust means neither feels threatened by time apart, and their reunions are warm and joyful. Quick tempers may spark now and then, but the air clears just as fast. Few combinations offer such natural understanding and mutual encouragement.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Tiger score a wonderful nine.)~";
+
+constexpr std::string_view kTigerGoat =
+    R"~(The Tiger and the Goat can be drawn to each other, but keeping the bond healthy takes considerable care. The Tiger is independent, restless and sometimes blunt; the Goat is gentle, sensitive and in need of security and frequent reassurance. The Tiger may feel protective of the Goat at first, enjoying its kindness and creativity, but it soon grows impatient with the Goat's moods and worries. The Goat, meanwhile, feels neglected when the Tiger rushes off on its latest adventure and may be wounded by its careless words. To succeed, the Tiger must slow down and offer the steady affection the Goat needs, and the Goat must find some independence of its own.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Goat rate a fragile four.)~";
+
+constexpr std::string_view kGoatTiger =
+    R"~(A Goat with a Tiger is often attracted to its strength and confidence, hoping to find a protector. The Goat brings warmth, artistic sensibility and a gentle heart; the Tiger brings vitality, courage and a restless urge to explore. The trouble is that the Tiger's protection tends to come and go with its whims, and the Goat needs constancy. The Goat may feel insecure and neglected, while the Tiger feels burdened by what it sees as dependence or moodiness. Their ideas of a happy evening also differ greatly. With patience, the Goat can learn to give the Tiger more breathing room and the Tiger to show more consistent tenderness, but the road is not an easy one.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Goat and Tiger scrape together a four.)~";
+
+constexpr std::string_view kTigerMonkey =
+    R"~(Honesty is the kindest approach here: the Tiger and the Monkey are traditional opposites, and their relationship requires a great deal of effort. The Tiger is proud, earnest and intense; the Monkey is playful, mischievous and loves to tease. What the Monkey means as a harmless joke, the Tiger often takes as an insult, and the Tiger's fierce reactions make the Monkey wary and defensive. Both are competitive, both are clever and both dislike being outmanoeuvred, so rivalry can easily replace romance. Trust is slow to build, because the Tiger suspects the Monkey's tricks and the Monkey resents the Tiger's attempts to dominate. If they truly want this bond, they must commit to frank communication, respect each other's pride and agree never to play games with each other's feelings.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Monkey face a challenging two.)~";
+
+constexpr std::string_view kMonkeyTiger =
+    R"~(A Monkey with a Tiger should expect a bumpy ride. The Monkey is quick-witted, flexible and delights in clever schemes and playful teasing; the Tiger is passionate, proud and does not take kindly to being made the butt of a joke. The Monkey enjoys provoking reactions, and the Tiger reacts with force, which quickly turns flirtation into conflict. Each is also used to being the cleverest or strongest in the room, so power struggles are frequent. The Monkey may feel bullied, and the Tiger may feel mocked or manipulated. This is a pairing that only thrives with exceptional goodwill: the Monkey must rein in its teasing and show sincerity, and the Tiger must cool its temper and learn to laugh at itself.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Tiger struggle at a tough two.)~";
+
+constexpr std::string_view kTigerAnimaltwo =
+    R"~(The Tiger and the Rooster are both confident, outspoken characters, and that shared boldness is where the trouble begins. The Tiger prizes freedom, spontaneity and grand ideals; the Rooster prizes order, precision and getting every detail exactly right. The Rooster is quick to point out the Tiger's mistakes, and the Tiger, who hates criticism, responds with defiance. Arguments can become loud and frequent, with each convinced it is right. On the brighter side, both are honest, energetic and hardworking, and each can admire the other's courage and conviction. If the Rooster learns to temper its critiques and the Tiger learns to listen without bristling, they can find common ground, though it requires steady patience. On the compatibility scale of one to ten, Tiger and Rooster score a prickly four.)~";
+
+constexpr std::string_view kAnimaltwoTiger =
+    R"~(A Rooster paired with a Tiger finds an exciting partner but also a frequent sparring opponent. The Rooster is meticulous, organised and not shy about offering its opinion; the Tiger is free-spirited, impulsive and deeply resistant to being managed. The Rooster may see the Tiger as careless and disorganised, while the Tiger sees the Rooster as nagging and vain. Both are proud, so neither apologises easily. Still, they share a certain straightforwardness, and neither plays hidden games. The relationship can function when the Rooster gives the Tiger room to act on its instincts and the Tiger acknowledges the value of the Rooster's careful planning. It is a match that demands ongoing compromise.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Tiger manage a bumpy four.)~";
+
+constexpr std::string_view kTigerDog =
+    R"~(The Tiger and the Dog are a wonderful match, joined by a shared sense of idealism and a deep commitment to what is right. The Tiger brings courage, passion and a fearless spirit; the Dog brings loyalty, honesty and steadfast support. The Dog admires the Tiger's bravery, and the Tiger deeply values the Dog's unwavering faithfulness. Both are willing to fight for causes they believe in, and they make a formidable team whether defending their family or championing a principle. The Dog's calm good sense balances the Tiger's impulsiveness, and the Tiger's optimism lifts the Dog out of its occasional worries. Trusting, generous and respectful, these two create a bond of real depth and warmth.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Dog earn a richly deserved nine.)~";
+
+constexpr std::string_view kDogTiger =
+    R"~(A Dog who finds a Tiger has found a partner worthy of its loyalty. The Dog is principled, protective and sincere; the Tiger is daring, passionate and motivated by noble ideals. They recognise in each other a fundamental honesty, and neither needs to play games to feel secure. The Dog gives the Tiger a sense of being understood and supported, while the Tiger's confidence helps the Dog shed its anxieties and embrace life more fully. They stand shoulder to shoulder in the face of injustice and share a generous, open-hearted view of the world. Minor flare-ups of temper are resolved quickly and without lasting grudges. This is a courageous, devoted and truly fulfilling partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Tiger earn a glorious nine.)~";
+
+constexpr std::string_view kTigerPig =
+    R"~(The Tiger and the Pig make a warm and supportive pairing. The Tiger is bold, adventurous and sometimes impulsive; the Pig is easygoing, generous and blessed with a forgiving heart. The Pig supports the Tiger's grand plans without trying to control them, and the Tiger offers the Pig protection, excitement and enthusiasm. They both enjoy life's pleasures and share an honest, direct approach to love. Challenges can arise when the Tiger's restlessness leaves the Pig feeling overlooked, or when the Pig's indulgent streak seems lazy to the driven Tiger. Yet the Pig's patience and the Tiger's affection usually smooth things over. With mutual appreciation, this match is cheerful, loyal and rewarding.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Tiger and Pig land on a warm seven.)~";
+
+constexpr std::string_view kPigTiger =
+    R"~(A Pig with a Tiger enjoys a lively and affectionate partnership. The Pig is kind-hearted, sincere and always ready to see the best in others; the Tiger is dynamic, courageous and full of ambition. The Pig offers a stable, loving home to which the Tiger can return after its adventures, and the Tiger brings excitement and a protective spirit that makes the Pig feel secure. Both are honest and straightforward, with little patience for intrigue. The Pig may sometimes need more attention than the busy Tiger remembers to give, and the Tiger may wish the Pig were more ambitious. Still, their goodwill runs deep, and small differences rarely shake their bond.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Tiger reach a happy seven.)~";
+
+constexpr std::string_view kAnimaltwoAnimaltwo =
+    R"~(Two Roosters under one roof make for a very well-organised but rather noisy home. Both are diligent, observant and proud of their high standards, and each respects the other's efficiency and sharp eye. The problem is that two perfectionists rarely agree on the right way to do anything. Criticism flows freely in both directions, and neither enjoys being corrected. Both also like to be admired, so competition for praise and attention can creep into the relationship. Their shared love of order and hard work means they can accomplish a great deal together, yet emotional warmth may suffer amid the nitpicking. If they consciously soften their words and celebrate each other's successes, two Roosters can find a workable harmony.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Roosters settle at a modest four.)~";
+
+constexpr std::string_view kAnimaltwoDog =
+    R"~(The Rooster and the Dog share a strong sense of principle, but they express it very differently. The Rooster is confident, precise and fond of admiration; the Dog is modest, loyal and suspicious of anything that looks like vanity or show. The Rooster may feel the Dog is overly pessimistic or judgemental, and the Dog may find the Rooster's outspoken critiques and love of display hard to accept. Both can be stubborn once they have taken a position. On the positive side, each values honesty and hard work, and they are equally devoted to the people they love. This pairing can be stable if they focus on their common values and learn to voice concerns gently rather than critically.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Dog register a middling five.)~";
+
+constexpr std::string_view kDogAnimaltwo =
+    R"~(A Dog with a Rooster finds a partner that shares its honesty and work ethic, yet the two often rub each other the wrong way. The Dog is loyal, humble and guided by a deep sense of fairness; the Rooster is self-assured, meticulous and not shy about pointing out flaws. The Dog may feel wounded by the Rooster's frankness, and the Rooster may grow impatient with the Dog's worrying and tendency to expect the worst. The Rooster's love of admiration can also strike the Dog as shallow. Yet both are reliable, both keep their promises and both care about doing things properly. With patience and kind words, they can build a respectful and functional relationship.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Rooster land on a fair five.)~";
+
+constexpr std::string_view kAnimaltwoPig =
+    R"~(The Rooster and the Pig can enjoy each other's company, but their differing styles need careful handling. The Rooster is organised, exacting and quick with an opinion; the Pig is relaxed, generous and happiest when life feels comfortable and unhurried. The Pig may admire the Rooster's energy and competence, and the Rooster may appreciate the Pig's warmth and sincerity. However, the Rooster's critiques can hurt the sensitive Pig, and the Pig's casual approach to tidiness and money can drive the Rooster to distraction. Fortunately, the Pig's tolerant nature helps cushion conflicts. If the Rooster learns to relax its standards and the Pig makes an effort to meet them halfway, the match can be pleasant.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Pig reach an average five.)~";
+
+constexpr std::string_view kPigAnimaltwo =
+    R"~(A Pig with a Rooster often enjoys a partner who keeps life orderly and on track. The Pig is warm, trusting and loves simple pleasures; the Rooster is efficient, proud and dedicated to doing everything correctly. The Pig's easygoing nature helps it brush off much of the Rooster's fussiness, and the Rooster can appreciate the Pig's kindness and loyalty. Yet tension surfaces when the Rooster's criticism starts to feel relentless, or when the Pig's indulgences clash with the Rooster's careful budgets and schedules. The Pig may feel judged, and the Rooster may feel its efforts go unnoticed. Mutual praise and some give on both sides keep this partnership reasonably content.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Rooster score a steady five.)~";
+
+constexpr std::string_view kPigPig =
+    R"~(Two Pigs together create one of the cosiest, most contented homes imaginable. Both are generous, affectionate and devoted to life's comforts, from a well-laden table to an evening spent laughing with friends. They rarely argue, and when they do, forgiveness comes swiftly because neither likes to hold a grudge. Each feels deeply understood by the other, and their shared warmth makes their household a magnet for family and friends. The main risk is that two such trusting, easygoing souls may overindulge or be taken advantage of by less scrupulous people. A little shared discipline around money and a healthy dose of caution keep them safe. Otherwise, this is a joyful, loving and wonderfully harmonious match.)~" "\r\n\r\n"
+    R"~(On a scale of one to ten, two Pigs enjoy a delightful eight.)~";
+
+constexpr std::string_view kAnimaloneAnimalone =
+    R"~(Two Rabbits build a home that feels like a deep breath after a long day. Both partners prize calm, courtesy and beauty, and neither wants to win an argument at the cost of the mood in the room. They read each other's silences easily, notice small kindnesses, and tend to furnish their shared life with books, soft light and good food. Friends often describe the couple as gentle and gracious hosts. The danger is not conflict but avoidance: when something truly needs saying, each Rabbit may wait for the other to raise it, and a small worry can sit unspoken for months. These two also share a cautious streak, so big decisions such as a move or a career change can stall. If one of them learns to name problems early and the other agrees to take the occasional leap, this pairing becomes a steady, affectionate partnership with very little drama and a great deal of quiet contentment.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Rabbits earn a warm eight.)~";
+
+constexpr std::string_view kAnimaloneDragon =
+    R"~(The Rabbit and the Dragon come from different worlds, yet they often find that those worlds fit together better than expected. The Dragon brings fire, ambition and a taste for the big stage, while the Rabbit offers tact, taste and a talent for smoothing the path. A Rabbit partner can help the Dragon win people over rather than simply overpowering them, and the Dragon in return gives the Rabbit the confidence to aim higher than comfort would allow. Trouble comes when the Dragon's volume drowns out the Rabbit's softer voice, or when the Rabbit's need for peace looks like timidity to a restless Dragon. Neither should take the other's temperament personally. With patience, the Rabbit learns to speak up and the Dragon learns to lower the flame now and then, and the result is a pairing that is both polished and lively.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Dragon reach a respectable seven.)~";
+
+constexpr std::string_view kDragonAnimalone =
+    R"~(When a Dragon falls for a Rabbit, the attraction usually rests on contrast. The Dragon is bold, quick to act and happy in the spotlight; the Rabbit is refined, observant and fond of a peaceful life. Each supplies what the other lacks. The Dragon opens doors and brings energy into the relationship, and the Rabbit knows how to keep a household, a friendship or a business running gracefully behind the scenes. Friction arises when the Dragon pushes too hard or mistakes the Rabbit's gentleness for agreement, and when the Rabbit withdraws instead of saying what bothers it. The Dragon must remember that a quiet partner still has strong opinions, and the Rabbit must trust that honesty will not start a war. When both make that effort, the bond turns out to be pleasant, productive and more durable than outsiders predict.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Rabbit land on a solid seven.)~";
+
+constexpr std::string_view kAnimaloneSnake =
+    R"~(Rabbit and Snake share a love of refinement, privacy and careful thought, which gives them an easy starting point. Neither enjoys noisy crowds or reckless schemes, and both appreciate elegant surroundings, good conversation and time to reflect. The Snake's wisdom and strategic mind impress the Rabbit, while the Rabbit's warmth and social grace soften the Snake's cooler edges. Together they can create a discreet, cultured life that suits them both. The challenge lies in what stays hidden. The Snake tends to keep its deeper feelings locked away, and the Rabbit, sensitive to rejection, may read that reserve as coldness. The Snake can also grow possessive, which makes an independent Rabbit uneasy. Regular, honest conversation is the cure. When these two let each other see what lies beneath the polished surface, they enjoy a calm and thoughtful union.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rabbit and Snake share a pleasant seven.)~";
+
+constexpr std::string_view kSnakeAnimalone =
+    R"~(A Snake and a Rabbit tend to recognize each other as kindred spirits in a world that often feels too loud. Both move carefully, think before they speak and value beauty and comfort. The Snake brings depth, insight and a quiet determination; the Rabbit brings kindness, diplomacy and a gift for making any space feel welcoming. In friendship they trade confidences over long dinners, and in love they build a private refuge. Still, the relationship needs attention in one area, and that area is openness. The Snake's secrecy and occasional jealousy can make the Rabbit feel shut out or watched, and the Rabbit's habit of dodging conflict can leave the Snake guessing. If the Snake shares its inner life more freely and the Rabbit names its worries aloud, trust grows steadily, and this becomes a graceful, thoughtful match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Rabbit enjoy a good seven.)~";
+
+constexpr std::string_view kAnimaloneHorse =
+    R"~(A Rabbit and a Horse can have a delightful beginning, because the Horse's cheerful energy wakes the Rabbit up and the Rabbit's charm intrigues the Horse. Over time, though, their rhythms pull apart. The Horse wants motion, spontaneity and new horizons, while the Rabbit wants a settled home and a predictable week. The Horse may find the Rabbit overly cautious, and the Rabbit may find the Horse careless with plans and feelings. Neither is wrong; they simply run on different clocks. This pairing works best when both accept that they will not change the other's basic nature. The Horse can bring adventure in measured doses, and the Rabbit can offer a restful base to return to. With clear agreements about time, money and independence, the two can keep the affection that first drew them together, though it takes steady effort.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Horse sit at a middling five.)~";
+
+constexpr std::string_view kHorseAnimalone =
+    R"~(The Horse and the Rabbit admire each other at first sight: the Horse loves the Rabbit's grace and good humour, and the Rabbit enjoys the Horse's openness and sense of fun. The trouble is that they want very different things from daily life. The Horse gallops toward the next trip, project or party, and often decides on impulse. The Rabbit prefers quiet evenings, careful budgets and time to think things over. When the Horse feels held back it grows restless, and when the Rabbit feels rushed it retreats. To make it work, the Horse must slow down enough to reassure the Rabbit, and the Rabbit must allow the Horse room to roam without reading it as rejection. As friends they can enjoy each other easily; as partners they need patience and honest compromise to stay in step.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Rabbit manage an even five.)~";
+
+constexpr std::string_view kAnimaloneGoat =
+    R"~(Rabbit and Goat are one of the most naturally harmonious pairs in the Chinese zodiac. Both are gentle, artistic and devoted to comfort, and both would rather create something lovely than compete for attention. The Rabbit provides good judgement and a steady hand with practical matters, while the Goat brings imagination, tenderness and a generous heart. They understand each other's moods almost without speaking, and each feels safe enough to be soft around the other. At home they fill their days with music, cooking, art and easy affection. The only caution is that neither likes confrontation, so real problems can be postponed, and both can drift into worry when money or plans get tight. A little courage in facing hard topics keeps this loving bond strong. Few couples offer each other such reliable kindness.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Goat shine with a lovely nine.)~";
+
+constexpr std::string_view kGoatAnimalone =
+    R"~(A Goat who meets a Rabbit often feels it has found a partner who truly understands it. The Goat is sensitive, creative and in need of reassurance; the Rabbit is considerate, perceptive and happy to provide a calm, secure nest. In return the Goat offers the Rabbit warmth, playfulness and an artist's eye that makes ordinary life feel special. Their values line up well: home, beauty, loyalty and peace. Quarrels are rare and usually short. What they must watch is a shared tendency to avoid unpleasant tasks and decisions, from paperwork to difficult conversations. If one of them takes the lead when practical matters pile up, the relationship has very little to fear. As friends, lovers or business partners, the Goat and the Rabbit bring out each other's tenderness and build something beautiful together.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Goat and Rabbit enjoy a glowing nine.)~";
+
+constexpr std::string_view kAnimaloneMonkey =
+    R"~(The Rabbit and the Monkey can entertain each other wonderfully for an evening, but a lasting bond asks a lot of both. The Monkey is clever, restless and mischievous, always looking for the next trick or opportunity. The Rabbit is careful, sincere and easily unsettled by unpredictability. The Rabbit may come to feel that the Monkey's jokes hide a lack of seriousness, and the Monkey may find the Rabbit too cautious to keep up. Trust is the central issue: the Monkey's love of games can look like evasion to a Rabbit who wants a dependable partner. For this pair to thrive, the Monkey must show it can be steady and honest when it counts, and the Rabbit must loosen up enough to enjoy the Monkey's sparkle. It is possible, but it takes real commitment from both sides.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Monkey score a modest four.)~";
+
+constexpr std::string_view kMonkeyAnimalone =
+    R"~(A Monkey and a Rabbit are drawn together by wit and charm, yet they approach life from opposite directions. The Monkey thrives on novelty, risk and clever improvisation, and it gets bored quickly when routine sets in. The Rabbit seeks security, courtesy and a quiet domestic rhythm. Where the Monkey sees a harmless prank, the Rabbit may feel embarrassed or hurt, and where the Rabbit sees sensible caution, the Monkey may feel fenced in. These differences can harden into a pattern of misunderstanding if nobody addresses them. The Monkey can win the Rabbit's trust by being reliable and transparent, and the Rabbit can help by voicing its needs clearly rather than withdrawing. With real goodwill and patience, the pair can learn a great deal from each other, but it is not an easy road.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Rabbit reach only four.)~";
+
+constexpr std::string_view kAnimaloneAnimaltwo =
+    R"~(The Rabbit and the Rooster stand opposite each other on the zodiac wheel, and their differences show up quickly. The Rooster is direct, exacting and proud, quick to point out flaws and happy to debate them. The Rabbit is sensitive, diplomatic and wounded by blunt criticism. What the Rooster calls honesty, the Rabbit may experience as harshness, and what the Rabbit calls tact, the Rooster may see as evasiveness. Both like order and appearances, which gives them some common ground, but their styles of handling it clash. This relationship needs a great deal of conscious work: the Rooster must soften its delivery and offer praise as readily as correction, and the Rabbit must learn to state its feelings plainly instead of going quiet. Without that effort, resentment builds. With it, they can still find respect, though it will never come easily.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Rooster struggle at a low two.)~";
+
+constexpr std::string_view kAnimaltwoAnimalone =
+    R"~(When a Rooster pairs with a Rabbit, the two often feel they are speaking different languages. The Rooster is confident, outspoken and precise, with high standards for itself and everyone nearby. The Rabbit is gentle and reserved, and prefers harmony to truth delivered without cushioning. The Rooster's frank remarks can leave the Rabbit feeling judged, while the Rabbit's quiet retreats leave the Rooster frustrated and unsure what went wrong. Daily life can become a cycle of critique and withdrawal. Making this match work demands real, sustained effort. The Rooster needs to choose its words carefully and notice the Rabbit's strengths aloud, and the Rabbit needs the courage to push back openly. A shared taste for a tidy home and a polished image can help, but patience and humility are essential if these two are to meet in the middle.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Rabbit face a difficult two.)~";
+
+constexpr std::string_view kAnimaloneDog =
+    R"~(The Rabbit and the Dog make a trustworthy and affectionate pair, and traditional lore counts them as secret friends. The Dog is loyal, honest and protective, and the Rabbit treasures exactly those qualities in a partner. In turn, the Rabbit's gentleness and good sense calm the Dog's tendency to fret about injustice and what might go wrong. Both value a secure home, sincere friends and a life without needless drama. They communicate well, too: the Dog says what it means, and the Rabbit listens with care. Occasionally the Dog's anxious pessimism can bring the mood down, or the Rabbit's wish to avoid conflict can frustrate a Dog who wants issues settled. These are minor bumps. Overall this is a relationship built on mutual respect, where each partner feels safe and valued, and where kindness tends to be returned in full.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Dog earn a happy eight.)~";
+
+constexpr std::string_view kDogAnimalone =
+    R"~(A Dog and a Rabbit find comfort in each other from the start. The Dog offers faithfulness, a strong sense of right and wrong and a readiness to stand guard; the Rabbit offers warmth, tact and a soothing presence that eases the Dog's restless mind. They share a preference for a stable home, genuine relationships and honest dealings. Friends see them as a dependable, considerate couple. There are small areas to watch: the Dog sometimes broods or expects the worst, and the Rabbit may shy away from the plain talk the Dog needs to feel secure. A little reassurance from the Rabbit and a lighter touch from the Dog resolve most of this. Whether in love, friendship or work, this pairing rests on loyalty and mutual care, and it usually grows stronger with time.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Rabbit come in at a fine eight.)~";
+
+constexpr std::string_view kAnimalonePig =
+    R"~(Rabbit and Pig belong to the same harmonious trine, and it shows. The Pig is generous, good-natured and sincere, and the Rabbit is thoughtful, gracious and quick to appreciate kindness. Both enjoy the pleasures of life: a comfortable home, good meals, art and the company of close friends. The Pig's easy trust relaxes the cautious Rabbit, and the Rabbit's discernment protects the Pig from those who might exploit its generosity. They rarely fight, and when they do, forgiveness comes quickly. The main risk is a shared tendency to indulge, whether in spending, food or putting off chores, so a bit of discipline helps. Otherwise, this is a warm, loving match in which both partners feel accepted exactly as they are, and the affection tends to deepen over the years.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rabbit and the Pig earn an excellent nine.)~";
+
+constexpr std::string_view kPigAnimalone =
+    R"~(A Pig and a Rabbit are natural allies, sharing a trine in the zodiac and a similar outlook on life. The Pig brings openhearted generosity, humour and a wish to please; the Rabbit brings refinement, intuition and a knack for creating a serene home. Each feels understood by the other. The Pig admires the Rabbit's taste and judgement, and the Rabbit is charmed by the Pig's honesty and warmth. Conflicts are infrequent because neither partner seeks to dominate, and apologies come easily on both sides. Their weak spot is comfort itself: together they can grow a little too cosy, avoiding ambition or letting budgets slide. Setting a few shared goals keeps them moving forward. As lovers, friends or partners, the Pig and the Rabbit offer each other tenderness, loyalty and a great deal of easy joy.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Rabbit share a wonderful nine.)~";
+
+constexpr std::string_view kDragonDragon =
+    R"~(Two Dragons together make a spectacular, high-voltage partnership. Both are confident, ambitious and generous, with big dreams and the energy to chase them. They inspire each other, cheer each other's victories and rarely feel bored. Social life is vivid, projects are grand, and the pair often becomes the centre of any group it joins. Because they share the same fiery nature, they understand each other's pride and drive in a way few others can. The one real risk is competition: two strong leaders can clash over who steers, and arguments, when they happen, can be loud. Dividing responsibilities clearly and celebrating each other's successes instead of comparing them keeps the fire warm rather than scorching. When they act as a team, two Dragons can achieve remarkable things and enjoy a passionate, loyal bond that others admire.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Dragons soar to an impressive nine.)~";
+
+constexpr std::string_view kDragonSnake =
+    R"~(The Dragon and the Snake form a compelling blend of power and wisdom. The Dragon provides dynamism, courage and a commanding presence, while the Snake contributes subtlety, insight and a strategist's patience. The Dragon is fascinated by the Snake's mystery and elegance, and the Snake admires the Dragon's boldness. Together they can be formidable in business and magnetic in romance. Their differences are complementary more often than divisive: the Snake quietly plans while the Dragon carries the plan out into the world. The Dragon must be careful not to overlook the Snake's contributions or take the credit for them, and the Snake should keep its possessive streak in check when the Dragon's social calendar fills up. With mutual respect, this pair shares a strong attraction and a practical partnership that serves both well.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Snake enjoy a strong eight.)~";
+
+constexpr std::string_view kSnakeDragon =
+    R"~(A Snake and a Dragon often feel an immediate pull toward each other. The Snake is calm, perceptive and deliberate; the Dragon is vibrant, daring and eager to make its mark. The Snake sees the Dragon's potential and can guide it with shrewd advice, and the Dragon gives the Snake a larger stage than it might seek on its own. Both appreciate quality and ambition, so they tend to want the same kind of life, one with style, comfort and a measure of influence. Problems arise if the Dragon grows domineering or careless with the Snake's feelings, or if the Snake turns secretive and jealous. Honest communication and room for each partner's style keep things balanced. When those conditions are met, the Snake and the Dragon become a polished and powerful couple, blending the Snake's depth with the Dragon's fire.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Dragon make a convincing eight.)~";
+
+constexpr std::string_view kDragonHorse =
+    R"~(The Dragon and the Horse share a love of action, freedom and adventure, which makes them lively companions. The Dragon brings vision and charisma, and the Horse brings stamina, enthusiasm and a quick, independent spirit. They enjoy travel, sport and ambitious projects, and neither tries to clip the other's wings. Conversation between them is spirited and rarely dull. Some tension comes from the fact that both like to lead and both can be headstrong; the Dragon may expect admiration the Horse is too busy to offer, and the Horse may bolt when it feels controlled. Giving each other plenty of room and checking in regularly solves much of this. What remains is an energetic, forward-looking partnership in which two independent souls choose, again and again, to run side by side.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Dragon and the Horse rate a lively eight.)~";
+
+constexpr std::string_view kHorseDragon =
+    R"~(A Horse and a Dragon are a natural match for anyone who likes a fast pace. The Horse is free-spirited, sociable and always ready to go; the Dragon is bold, magnetic and full of big plans. Together they chase experiences and ideas with shared excitement, and each respects the other's need for independence. The Horse admires the Dragon's confidence, while the Dragon values the Horse's loyalty and tireless energy. Clashes are possible when both insist on their own way at the same moment, or when impatience flares on a bad day. Neither enjoys being told what to do, so choices go more smoothly when they are made together rather than handed down. With that understanding in place, the Horse and the Dragon enjoy a vibrant, passionate and adventurous relationship that seldom stands still.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Dragon race to a bright eight.)~";
+
+constexpr std::string_view kDragonGoat =
+    R"~(The Dragon and the Goat are quite different, but their differences can work in their favour. The Dragon is assertive, ambitious and outward-facing, while the Goat is gentle, artistic and tuned to feelings. The Dragon offers protection and direction, which the Goat appreciates, and the Goat offers tenderness and creativity, which soften the Dragon's sharper edges. The Dragon may sometimes find the Goat too dependent or moody, and the Goat may feel overlooked when the Dragon is busy conquering the world. Small gestures of appreciation go a long way here: a note, a quiet dinner, a word of thanks. If the Dragon makes time for the Goat's emotional needs and the Goat supports the Dragon's goals without feeling neglected, they can build a caring, well-balanced bond with a surprising amount of warmth.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Goat rate a fair seven.)~";
+
+constexpr std::string_view kGoatDragon =
+    R"~(When a Goat and a Dragon join forces, the Goat's sensitivity meets the Dragon's strength. The Goat is imaginative, kind and happiest in a peaceful setting; the Dragon is energetic, confident and drawn to challenges. The Goat is reassured by the Dragon's protective nature and can find new courage under its wing, while the Dragon is charmed by the Goat's grace and artistic flair. Frictions arise if the Dragon is too blunt or too absorbed in its ambitions, leaving the Goat feeling unimportant, or if the Goat's changing moods make the Dragon impatient. Each needs to value what the other contributes rather than wishing it were different. With understanding and steady affection, the Goat and the Dragon can create a relationship that is comforting, creative and quietly rewarding for both.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Dragon arrive at a decent seven.)~";
+
+constexpr std::string_view kDragonMonkey =
+    R"~(The Dragon and the Monkey are one of the most celebrated pairings of the Chinese zodiac, and for good reason. Both are brilliant, energetic and optimistic. The Dragon brings vision, courage and charisma; the Monkey brings cleverness, resourcefulness and a sparkling sense of humour. The Monkey knows how to turn the Dragon's grand ideas into workable plans, and the Dragon gives the Monkey's talents a worthy cause. They never bore each other, they laugh often, and they share a gift for turning challenges into triumphs. In love, the chemistry is immediate and lasting; in friendship or business, they make a formidable team. Minor rivalries may surface, but mutual admiration quickly outweighs them. This is a joyful, dynamic union where each partner brings out the very best in the other.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Monkey score a perfect ten.)~";
+
+constexpr std::string_view kMonkeyDragon =
+    R"~(A Monkey and a Dragon share the same trine and fit together almost effortlessly. The Monkey is witty, inventive and endlessly curious; the Dragon is powerful, confident and full of ambition. The Monkey admires the Dragon's strength and boldness, while the Dragon delights in the Monkey's ingenuity and playful spirit. Together they feed each other's enthusiasm and solve problems with speed and flair. Their conversations crackle, their adventures multiply, and their trust in each other grows with every success they share. Even when the Monkey teases too much or the Dragon grows a little proud, affection and respect quickly restore harmony. Whether as lovers, friends or partners in an enterprise, these two form a bright, confident and deeply satisfying match that seems to get better with every year.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Monkey and the Dragon reach a flawless ten.)~";
+
+constexpr std::string_view kDragonAnimaltwo =
+    R"~(The Dragon and the Rooster make a striking and effective pair, and traditional lore names them secret friends. Both are confident, hardworking and proud of their achievements, and both like to present a strong image to the world. The Dragon supplies vision and daring, while the Rooster supplies precision, organization and an eye for detail. The Rooster keeps the Dragon's plans grounded, and the Dragon gives the Rooster's talents room to shine. They respect each other's competence, which is the foundation of a lasting bond. There may be occasional clashes of pride, since both like to be right, and the Rooster's critiques can sting the Dragon's ego. A sense of humour and a willingness to share the spotlight keep these moments brief. All in all, this is a dynamic, admiring and highly successful match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dragon and Rooster earn a superb nine.)~";
+
+constexpr std::string_view kAnimaltwoDragon =
+    R"~(A Rooster and a Dragon work together like a well-tuned machine. The Rooster is meticulous, candid and disciplined; the Dragon is bold, inspiring and eager to pursue grand goals. The Rooster is impressed by the Dragon's courage, and the Dragon values the Rooster's reliability and practical know-how. In romance they enjoy an admiration that keeps the spark alive, and in partnership they achieve things neither could manage alone. Both care about appearances and status, so they are happy to build a life that looks as good as it feels. The only real risk is two strong egos competing for credit. If the Rooster tempers its criticism and the Dragon listens when the Rooster spots a flaw, their alliance becomes both affectionate and formidable, the kind of couple others turn to for advice.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rooster and the Dragon enjoy an excellent nine.)~";
+
+constexpr std::string_view kDragonDog =
+    R"~(The Dragon and the Dog are a classic clash of the Chinese zodiac, placed six signs apart, and tradition ranks their relationship among the most challenging. The Dragon is grand, ambitious and sometimes extravagant, while the Dog is realistic, principled and suspicious of anything that looks like showing off. The Dog may see the Dragon as arrogant, and the Dragon may find the Dog pessimistic and critical. Arguments can quickly become battles of values rather than simple disagreements. Still, difficult does not mean impossible. If the Dragon learns to show humility and to respect the Dog's integrity, and the Dog learns to trust the Dragon's vision rather than doubting it, they can complement each other. It will take sincere, continuous effort and a lot of patience, but both partners are loyal at heart, and that is something to build on.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Dragon and the Dog manage only a two.)~";
+
+constexpr std::string_view kDogDragon =
+    R"~(A Dog and a Dragon face real obstacles, and it is best to be honest about them. The Dog is down-to-earth, cautious and deeply concerned with fairness; the Dragon is flamboyant, confident and used to taking charge. The Dog may feel the Dragon is more interested in glory than in doing what is right, while the Dragon may feel the Dog is forever raining on its parade. Both are stubborn, which makes compromise hard, and old grievances can resurface in every new quarrel. For this pairing to succeed, the Dog has to give the Dragon credit and encouragement, and the Dragon has to listen to the Dog's concerns instead of brushing them aside. That kind of work is demanding and never quite finished, yet when it is done, the two can balance idealism and realism in a meaningful way.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Dragon come in at a challenging two.)~";
+
+constexpr std::string_view kDragonPig =
+    R"~(The Dragon and the Pig make an affectionate and generous pairing. The Dragon is driven and dazzling; the Pig is easygoing, kind and sincerely supportive. The Pig is happy to let the Dragon take the lead and genuinely celebrates its successes, while the Dragon protects the Pig and brings excitement into its comfortable world. Both are warm-hearted and enjoy life's pleasures, from lavish meals to memorable celebrations with friends. The Dragon must be careful not to take the Pig's good nature for granted or to push it too hard, and the Pig should speak up when it feels steamrolled rather than swallowing its hurt. With those adjustments, this is a mutually satisfying match, where the Dragon feels admired, the Pig feels cherished, and both feel they have found a generous ally.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Dragon and the Pig reach a pleasing eight.)~";
+
+constexpr std::string_view kPigDragon =
+    R"~(A Pig and a Dragon get along with remarkable ease. The Pig is honest, tolerant and full of goodwill, and the Dragon is confident, passionate and eager to achieve. The Pig's supportive nature gives the Dragon a secure base, and the Dragon's energy helps the Pig step out of its comfort zone and try new things. They share a love of generosity and good times, and neither holds grudges for long. The main watchpoint is balance: the Dragon can dominate, and the Pig can become too accommodating, so each should make sure the other's voice counts equally in decisions. When that balance is in place, this couple enjoys warmth, loyalty and a great deal of fun, with the Pig's kindness and the Dragon's fire making a very happy home.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Dragon reach a cheerful eight.)~";
+
+constexpr std::string_view kSnakeSnake =
+    R"~(Two Snakes understand each other on a level that outsiders rarely see. Both are intelligent, intuitive and discreet, with a taste for elegance and a preference for depth over small talk. They can spend hours in quiet companionship or in long, searching conversation, and they share a talent for planning and a love of the finer things. Their respect for each other runs deep, and they rarely need to explain themselves. The risks come from the very traits they share: both can be secretive, possessive and slow to forgive, so a misunderstanding may simmer silently for weeks while each waits for the other to crack. Deliberately bringing concerns into the open and giving each other the benefit of the doubt keeps the relationship healthy. With that openness, two Snakes enjoy a sophisticated, loyal and deeply satisfying partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Snakes score a satisfying eight.)~";
+
+constexpr std::string_view kSnakeHorse =
+    R"~(The Snake and the Horse are intrigued by each other, yet their temperaments pull in very different directions. The Snake is deliberate, private and thoughtful; the Horse is spontaneous, sociable and impatient to move. The Snake may find the Horse restless and careless, and the Horse may feel the Snake is controlling or slow to act. The Snake's desire for closeness can clash with the Horse's need for freedom, leading to jealousy on one side and frustration on the other. This pairing can work if the Snake gives the Horse plenty of space and the Horse shows reliability and consideration in return. Shared interests, such as trips planned well in advance so that both the planner and the wanderer are satisfied, can help bridge the gap. Even so, it demands patience and continual compromise from both partners.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Horse come in at a modest four.)~";
+
+constexpr std::string_view kHorseSnake =
+    R"~(A Horse and a Snake often start with curiosity, but lasting harmony does not come easily. The Horse lives in the moment, acts on impulse and values independence above almost everything. The Snake reflects carefully, keeps its feelings close and wants a partner it can rely on completely. The Horse may interpret the Snake's watchfulness as suspicion, and the Snake may see the Horse's need to roam as a lack of commitment. Their ways of talking differ too: the Horse says everything on its mind, while the Snake reveals very little. To thrive, the Horse must prove its loyalty and slow down enough to listen, and the Snake must trust enough to loosen its grip. It is a relationship that can teach both partners a great deal about themselves, but only with serious and sustained effort.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Horse and the Snake rate a cautious four.)~";
+
+constexpr std::string_view kSnakeGoat =
+    R"~(The Snake and the Goat share an appreciation for beauty, art and a refined, comfortable life. The Snake brings wisdom, discernment and a steady hand with resources, and the Goat brings warmth, creativity and emotional sensitivity. The Snake can provide the security the Goat craves, and the Goat can draw the Snake out of its reserve with gentle affection. Both enjoy quiet evenings, thoughtful conversation and the pleasures of a well-kept home filled with lovely things. Difficulties arise if the Snake grows critical of the Goat's impracticality, or if the Goat feels the Snake is too cool or distant to reach. Expressing feelings openly and sharing responsibilities fairly helps them overcome these gaps. With care on both sides, the Snake and the Goat create a serene and cultured partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Goat hold a steady seven.)~";
+
+constexpr std::string_view kGoatSnake =
+    R"~(A Goat and a Snake find common ground in their love of elegance and peace. The Goat is sweet-natured, artistic and seeks emotional closeness; the Snake is composed, insightful and appreciates the Goat's gentle charm. The Snake offers guidance and protection, while the Goat offers tenderness and an imagination that brightens the Snake's world. They both dislike chaos and prefer to build a cosy, tasteful life together, away from noise and crowds. Trouble comes when the Goat's need for reassurance meets the Snake's reticence, or when the Snake's careful planning clashes with the Goat's dreamy approach to money and time. If each makes an effort to understand the other's way of showing love, whether through words or through quiet acts, this becomes a gentle and rewarding pairing.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Snake land on a comfortable seven.)~";
+
+constexpr std::string_view kSnakeMonkey =
+    R"~(The Snake and the Monkey are both exceptionally clever, and their first meetings can feel like a fascinating game of chess. Yet intelligence alone does not make a smooth partnership. The Snake is cautious, serious and suspicious of tricks; the Monkey is playful, impulsive and fond of testing boundaries. The Snake may distrust the Monkey's constant scheming, and the Monkey may find the Snake's secrecy and need for control stifling. Each tends to try to outwit the other, which breeds rivalry rather than closeness, and small slights are remembered long after they should be forgotten. For the relationship to flourish, both need to drop their guard, be transparent and channel their considerable brainpower into shared goals. With honesty and commitment it can work, but it requires ongoing attention.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Monkey settle at a guarded four.)~";
+
+constexpr std::string_view kMonkeySnake =
+    R"~(A Monkey and a Snake can dazzle each other with wit and insight, but trust is hard to establish. The Monkey is quick, restless and always ready with a new plan or joke; the Snake is measured, private and wary of anything that seems frivolous. The Monkey may feel watched and judged, while the Snake may feel the Monkey is never entirely serious or honest. Both are strategic thinkers, and rather than cooperating they can end up competing, each keeping a few cards hidden. The Monkey needs to show consistency and sincerity, and the Snake needs to relax its vigilance and accept a little unpredictability. When they manage this, their combined cleverness is impressive and can carry them far. Without it, the relationship can turn into a quiet contest of wills that neither truly wins.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Monkey and the Snake rate a wary four.)~";
+
+constexpr std::string_view kSnakeAnimaltwo =
+    R"~(The Snake and the Rooster belong to the same trine and make an excellent team. Both are intelligent, organized and ambitious, and they share a respect for quality, planning and hard work. The Snake contributes insight, strategy and calm judgement, while the Rooster brings diligence, precision and a talent for getting things done. They understand each other's need for order and appreciate each other's high standards. In romance, they enjoy a deep admiration and a shared vision of a polished, successful life. The Rooster's bluntness can occasionally ruffle the Snake, and the Snake's secrecy may puzzle the Rooster, but these differences are easily managed between two such capable minds. This is a harmonious, productive partnership built on respect and common goals, and it tends to flourish over the long run.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Rooster score a splendid nine.)~";
+
+constexpr std::string_view kAnimaltwoSnake =
+    R"~(A Rooster and a Snake form one of the zodiac's most capable alliances. The Rooster is hardworking, observant and proud of doing things properly; the Snake is wise, composed and gifted at seeing the bigger picture. The Rooster admires the Snake's intellect and poise, and the Snake values the Rooster's loyalty, honesty and energy. Together they plan carefully and follow through, achieving steady success in whatever they attempt, from a household budget to a shared business. They also share a taste for elegance and a well-run home. Small frictions may come from the Rooster's outspoken critiques or the Snake's reserve, but their deep compatibility makes these easy to work through. This is a confident, stable and mutually fulfilling bond in which both partners feel understood.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rooster and the Snake shine at nine.)~";
+
+constexpr std::string_view kSnakeDog =
+    R"~(The Snake and the Dog get along surprisingly well, grounded in respect for each other's character. The Snake is thoughtful, strategic and reserved; the Dog is loyal, honest and principled. The Dog appreciates the Snake's wisdom and calm, and the Snake values the Dog's dependability and sincere heart. Both are serious about commitment and prefer a few deep relationships to a crowd of acquaintances. The Dog can help the Snake feel safe enough to open up, while the Snake can ease the Dog's anxieties with sound, level-headed advice. Occasionally the Dog may find the Snake's secrecy troubling, or the Snake may find the Dog's worrying tiresome, but frank conversation clears the air. This is a trustworthy, supportive and well-balanced match that tends to age gracefully.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Snake and Dog share a reassuring eight.)~";
+
+constexpr std::string_view kDogSnake =
+    R"~(A Dog and a Snake build their relationship on trust and quiet understanding. The Dog is faithful, fair-minded and protective; the Snake is perceptive, composed and intellectually sharp. The Dog feels reassured by the Snake's steady judgement, and the Snake is drawn to the Dog's integrity and devotion. Neither is flashy, and both prefer substance over show, which gives them a shared foundation for a serious, grown-up bond. The Dog's candour and the Snake's discretion can sometimes clash, and the Snake's possessiveness may test the Dog's patience. Still, both are loyal to the core and willing to work things out rather than walk away. Over time, this pair develops a solid partnership grounded in honesty, and each becomes the other's most trusted confidant.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Dog and the Snake achieve a sturdy eight.)~";
+
+constexpr std::string_view kSnakePig =
+    R"~(The Snake and the Pig face one another across the twelve-sign circle, a position that traditionally signals friction, and their outlooks differ sharply. The Snake is calculating, private and careful with trust; the Pig is openhearted, generous and trusting to a fault. The Snake may view the Pig as naive, while the Pig may find the Snake cold, secretive or manipulative. The Pig's easygoing approach to money and pleasure can frustrate the Snake's desire for control and careful planning. Making this pairing work calls for tolerance on both sides: the Snake must appreciate the Pig's sincerity and soften its suspicion, and the Pig must respect the Snake's need for privacy and structure. It is possible for them to meet in the middle, but both will need patience and a genuine willingness to learn from each other's very different nature.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Snake and the Pig reach a tentative four.)~";
+
+constexpr std::string_view kPigSnake =
+    R"~(A Pig and a Snake may be attracted to each other's differences, but sustaining a relationship is a challenge. The Pig is warm, trusting and eager to enjoy life; the Snake is reflective, guarded and strategic. The Pig shares its heart freely and may feel hurt when the Snake keeps its own feelings hidden. The Snake, in turn, may grow impatient with the Pig's indulgence or see its openness as a lack of caution. Misunderstandings can pile up without either partner meaning any harm. Success depends on both partners making conscious efforts: the Pig must give the Snake room and respect its caution, and the Snake must show more warmth and let the Pig in. With that, they can find a middle path, but it is not an effortless match and both should go in with open eyes.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Snake earn a hesitant four.)~";
+
+constexpr std::string_view kHorseHorse =
+    R"~(Two Horses together make an energetic, adventurous and fun-loving duo. Both crave freedom, excitement and variety, and they understand each other's need for space better than anyone else could. They enjoy travel, sport, lively gatherings and spontaneous plans, and their conversations are frank and full of laughter. Because neither tries to tie the other down, the relationship feels light and refreshing even after many years. The challenge is that both can be impatient, hot-tempered and quick to lose interest in routine tasks. Someone has to handle the bills, the paperwork and the long-term planning, and neither volunteers eagerly. If they split those duties fairly and give each other a cooling-off period after an argument, two Horses can enjoy a joyful, spirited partnership that keeps them both happily on the move.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Horses have a healthy score of eight.)~";
+
+constexpr std::string_view kHorseGoat =
+    R"~(The Horse and the Goat complement each other beautifully; old astrological lore pairs them as secret friends who share a natural affinity. The Horse is lively, independent and hardworking, while the Goat is gentle, creative and nurturing. The Horse provides energy and a sense of direction, and the Goat provides emotional warmth and a comfortable home to come back to. The Horse appreciates the Goat's kindness and artistic spirit, and the Goat finds security in the Horse's confidence and drive. The Horse may occasionally be too blunt or restless for the sensitive Goat, and the Goat's shifting moods can puzzle the Horse, but both forgive readily and neither holds a grudge. When they give each other both freedom and tenderness, this becomes a warm, balanced and genuinely happy union.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Horse and the Goat share a happy eight.)~";
+
+constexpr std::string_view kGoatHorse =
+    R"~(A Goat and a Horse fit together with an ease that surprises many. The Goat is tender, imaginative and devoted to comfort; the Horse is energetic, cheerful and eager to explore. The Goat is drawn to the Horse's confidence and feels protected by its strength, while the Horse is soothed by the Goat's gentleness and charmed by its creativity. They balance each other well: the Horse pulls the Goat out into the wider world, and the Goat gives the Horse a place to rest when the gallop is over. Occasional friction comes when the Horse is away too often or the Goat needs more reassurance than the Horse thinks to offer. Thoughtful attention resolves this quickly. In love and friendship alike, these two enjoy a harmonious and affectionate connection that feels natural to both.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Goat and Horse enjoy a lovely eight.)~";
+
+constexpr std::string_view kHorseMonkey =
+    R"~(The Horse and the Monkey are both energetic, sociable and quick-witted, so they usually have fun together. They enjoy adventures, jokes and lively conversation, and neither wants a dull routine. Yet beneath the shared enthusiasm lie real differences. The Horse is direct and straightforward, while the Monkey likes to scheme, tease and keep its options open. The Horse may feel the Monkey is not entirely honest, and the Monkey may find the Horse too blunt or impatient for subtle play. Both are restless, which can mean neither takes responsibility for the practical side of life, and chores or bills may slip through the cracks. With clear communication and a firm commitment to honesty, this pair can build a spirited partnership, but it needs steady attention to stay on course.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Horse and the Monkey settle on five.)~";
+
+constexpr std::string_view kMonkeyHorse =
+    R"~(A Monkey and a Horse are lively companions who rarely run out of things to do. The Monkey is inventive, curious and mischievous; the Horse is free-spirited, candid and full of energy. They share a love of excitement and social life, and their early days together can be thrilling, full of outings and late-night talk. Over time, though, their styles may clash. The Monkey's cleverness and taste for games can frustrate the straightforward Horse, and the Horse's temper or impatience can unsettle the Monkey. Both crave independence, which is good for giving each other space but can leave their commitment vague. If they agree on common goals and practise being transparent with each other, the Monkey and the Horse can enjoy a bright relationship with a sensible balance of freedom and loyalty.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Horse come out at a fair five.)~";
+
+constexpr std::string_view kHorseAnimaltwo =
+    R"~(The Horse and the Rooster can make a workable and often lively team. Both are hardworking, confident and fond of being admired, and both speak their minds. The Horse brings spontaneity and enthusiasm, while the Rooster brings organization, attention to detail and discipline. The Rooster can help the Horse channel its energy productively, and the Horse can help the Rooster loosen up and enjoy the moment. On the downside, the Rooster's critiques may irritate the freedom-loving Horse, and the Horse's impulsiveness can offend the Rooster's sense of order. Both have quick tempers, so disagreements can flare fast. If they soften their bluntness with kindness and respect each other's different methods, they can develop a fairly steady and rewarding partnership with plenty of spark.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Horse and Rooster earn a reasonable six.)~";
+
+constexpr std::string_view kAnimaltwoHorse =
+    R"~(A Rooster and a Horse bring plenty of energy and candour to their relationship. The Rooster is precise, proud and dedicated to doing things properly; the Horse is outgoing, adventurous and happiest when it is on the move. The Rooster admires the Horse's vitality, and the Horse appreciates the Rooster's reliability and practical skill. Their main difficulty is pace and method: the Rooster wants plans and punctuality, while the Horse prefers to improvise and see what happens. Frank words can fly on both sides, and neither enjoys backing down. If the Rooster accepts that not everything must be perfect and the Horse learns to honour its commitments, the two can find a good rhythm and enjoy a partnership with genuine respect and more than a little fun.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Rooster and the Horse make a fair-to-good six.)~";
+
+constexpr std::string_view kHorseDog =
+    R"~(The Horse and the Dog, members of the same trine, are one of the zodiac's most natural matches. The Horse is lively, generous and independent; the Dog is loyal, honest and fair-minded. The Dog respects the Horse's freedom and never tries to cage it, and the Horse values the Dog's steadiness and sincerity. They share a strong sense of idealism and a love of adventure, and they are truthful with each other to the core. The Dog's occasional worry is eased by the Horse's optimism, and the Horse's restlessness is grounded by the Dog's dependability. Misunderstandings are few and easy to mend, since neither hides its feelings for long. In love, friendship or work, this is a trusting, joyful and lasting partnership that brings out the best in both.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Horse and the Dog gallop to a wonderful nine.)~";
+
+constexpr std::string_view kDogHorse =
+    R"~(A Dog and a Horse share a deep natural bond. The Dog is faithful, principled and protective; the Horse is vibrant, open and eager for experience. The Dog gives the Horse the trust and space it needs, and the Horse gives the Dog cheerful encouragement and a sense of fun that lightens its load. Both are straightforward, with little patience for deceit, so communication between them is clear and honest. Their shared sense of justice and adventure brings them together on causes and journeys alike. The Horse may sometimes be too impulsive for the Dog's comfort, and the Dog's anxieties may puzzle the carefree Horse, but goodwill flows easily between them and disagreements pass quickly. This is a loyal, spirited and deeply compatible match.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Horse enjoy a heartening nine.)~";
+
+constexpr std::string_view kHorsePig =
+    R"~(The Horse and the Pig can form a pleasant and easygoing bond. The Horse is energetic, sociable and adventurous, while the Pig is good-natured, generous and fond of comfort. They both enjoy good company and life's pleasures, and the Pig's warmth makes the Horse feel appreciated. The Horse brings excitement into the Pig's world, and the Pig brings kindness and tolerance into the Horse's. Problems arise when the Horse's restlessness leaves the Pig feeling neglected, or when the Pig's love of comfort seems sluggish to the Horse. The Horse can also be careless with the Pig's tender feelings without meaning to be. With mutual consideration and some compromise about pace, this pairing can be cheerful and reasonably stable, a friendship or romance with more smiles than storms.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Horse and the Pig earn a moderate six.)~";
+
+constexpr std::string_view kPigHorse =
+    R"~(A Pig and a Horse generally get along in good humour. The Pig is generous, trusting and laid-back; the Horse is spirited, outspoken and always ready for something new. The Pig enjoys the Horse's zest for life, and the Horse appreciates the Pig's easygoing acceptance. Together they can have a great deal of fun, from long meals to impromptu weekends away. Over the long term, however, their rhythms may diverge: the Horse wants constant movement and independence, while the Pig prefers a settled home and close companionship. The Horse's bluntness can also wound the sensitive Pig. If the Horse makes time for shared comforts and the Pig accepts the Horse's need for freedom, they can enjoy a friendly and fairly harmonious relationship.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Horse arrive at a friendly six.)~";
+
+constexpr std::string_view kGoatGoat =
+    R"~(Two Goats together create a gentle, affectionate and deeply creative relationship. Both are kind-hearted, artistic and emotionally attuned, and they understand each other's sensitivities with little need for explanation. Their home is likely to be beautiful, filled with music, art, plants and soft comforts, and their days are marked by tenderness and mutual care. Each partner feels accepted and cherished for exactly who it is. The challenge is practicality: both may dislike dealing with finances, deadlines and hard decisions, and both can become anxious or moody under pressure. Supporting each other through worries, taking turns at the dull chores and perhaps enlisting a trusted friend for practical advice keeps their life on track. With that, two Goats share a nurturing, harmonious partnership full of everyday beauty. On the compatibility scale of one to ten, two Goats enjoy a heartfelt nine.)~";
+
+constexpr std::string_view kGoatMonkey =
+    R"~(The Goat and the Monkey can bring out each other's playful side, but a lasting match asks for effort. The Goat is gentle, imaginative and emotionally sensitive; the Monkey is clever, lively and mischievous. The Monkey's humour can lift the Goat's spirits on a grey day, and the Goat's creativity can fascinate the ever-curious Monkey. However, the Monkey's restlessness and love of games may leave the Goat feeling insecure, and the Goat's need for reassurance can seem clingy to the independent Monkey. Practical matters may also be neglected, since neither is naturally fond of routine or planning. If the Monkey offers steadiness and the Goat builds its own confidence, they can enjoy a bright and affectionate relationship, though it requires an ongoing balance of freedom and closeness.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Monkey hold at five.)~";
+
+constexpr std::string_view kMonkeyGoat =
+    R"~(A Monkey and a Goat share a creative spark and can have plenty of fun together. The Monkey is quick-witted, adventurous and full of ideas; the Goat is artistic, tender and attuned to beauty. The Monkey enjoys entertaining the Goat, and the Goat enjoys the Monkey's lively mind and clever stories. Their differences become apparent over time: the Monkey wants excitement and freedom, while the Goat seeks security and emotional closeness. The Monkey's pranks can sometimes hurt the Goat's feelings more than intended, and the Goat's worries can dampen the Monkey's mood. With patience, reassurance and a shared effort to manage everyday responsibilities such as money and household tasks, these two can build a pleasant, if sometimes uneven, partnership in which laughter and tenderness both have a place.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Monkey and Goat meet at the midpoint of five.)~";
+
+constexpr std::string_view kGoatAnimaltwo =
+    R"~(The Goat and the Rooster have very different approaches to life, which can create both attraction and tension. The Goat is dreamy, gentle and sensitive; the Rooster is practical, precise and outspoken. The Rooster can provide the structure and stability that the Goat may lack, and the Goat can bring warmth and artistry to the Rooster's orderly world. However, the Rooster's critical remarks can wound the Goat deeply, and the Goat's indecision or emotional ups and downs may frustrate the Rooster, who likes clear answers. For this pairing to thrive, the Rooster needs to soften its words and praise more often, and the Goat needs to stand firmer and say what it wants. With understanding and effort from both, they can reach a workable balance between feeling and order.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Rooster score an average five.)~";
+
+constexpr std::string_view kAnimaltwoGoat =
+    R"~(A Rooster and a Goat can complement each other if they learn to respect their differences. The Rooster is organized, industrious and direct; the Goat is imaginative, kind and guided by feelings. The Rooster's practicality can help the Goat feel secure, and the Goat's creativity and tenderness can soften the Rooster's brisk manner. Yet misunderstandings come easily. The Rooster may judge the Goat as impractical or vague, and the Goat may experience the Rooster's honesty as harshness. Both must be patient: the Rooster by expressing appreciation more often and criticism less, and the Goat by communicating its needs clearly instead of hoping they will be guessed. With those efforts, the pairing can become reasonably harmonious, each partner supplying something the other genuinely lacks.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Goat rate a middle-of-the-road five.)~";
+
+constexpr std::string_view kGoatDog =
+    R"~(The Goat and the Dog often struggle to find common ground. The Goat is gentle, creative and emotionally expressive, while the Dog is loyal, principled and inclined to worry. The Dog may see the Goat as impractical or self-indulgent, and the Goat may find the Dog too critical or gloomy. Both can be anxious, which means they may feed each other's fears instead of calming them, and a small concern can grow into a shared cloud. Still, both are kind at heart and value a secure home and faithful love. If the Dog offers reassurance without judgement and the Goat makes an effort to be dependable and consistent, they can slowly build trust. It will not be an effortless relationship, but patience, humour and goodwill can make it work better than the odds suggest.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Dog reach a tough four.)~";
+
+constexpr std::string_view kDogGoat =
+    R"~(A Dog and a Goat have good intentions toward each other, yet their temperaments often clash. The Dog is honest, dutiful and serious about its principles; the Goat is sensitive, artistic and drawn to comfort. The Dog may grow impatient with the Goat's moodiness and lack of practicality, while the Goat may feel criticized or misunderstood by the Dog's bluntness. Both tend toward worry, and together they may spiral into anxiety over money, the future or each other. The relationship benefits from deliberate optimism and gentle communication, along with regular time spent simply enjoying life. If the Dog focuses on the Goat's strengths and the Goat makes a real effort to meet the Dog's need for reliability, they can find a workable harmony, though it will take steady work.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Goat score a challenging four.)~";
+
+constexpr std::string_view kGoatPig =
+    R"~(The Goat and the Pig, fellow members of the same trine, form a warm and deeply compatible pair. Both are kind, generous and devoted to the comforts of home and the happiness of those they love. The Goat brings creativity, sensitivity and a gentle charm; the Pig brings good humour, tolerance and a big heart. They understand each other's emotional needs instinctively and rarely quarrel, and when they do, they make up with a hug and a shared meal. Together they enjoy art, food, friends and the simple pleasures of life. The only caution is that both can be indulgent and avoid hard decisions, so planning and budgeting deserve a little attention now and then. Otherwise, this is a loving, supportive and truly harmonious relationship.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Goat and the Pig score a delightful nine.)~";
+
+constexpr std::string_view kPigGoat =
+    R"~(A Pig and a Goat share a tender and affectionate bond. The Pig is warm, sincere and easygoing; the Goat is gentle, imaginative and attentive to feelings. The Pig provides steady support and cheerful encouragement, while the Goat adds beauty and sensitivity to their shared life. Both value peace, generosity and a cosy home, and they go out of their way to make each other happy with small surprises and thoughtful gestures. Disagreements are rare and softly resolved. Their main risk is a shared fondness for comfort that can lead to overspending, overindulging or putting off what must be done. With a little discipline and a simple plan for the future, these two enjoy a nurturing, joyful and enduring partnership that friends often envy.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Goat enjoy a blissful nine.)~";
+
+constexpr std::string_view kMonkeyMonkey =
+    R"~(Two Monkeys together make a brilliant, fun-loving and endlessly inventive couple. Both are clever, curious and quick to laugh, and they understand each other's restless energy perfectly. They share a love of games, puzzles, new ideas and adventures, and life with them is never boring. As a team they can be remarkably resourceful, solving problems with flair and turning setbacks into clever opportunities. The main risk is that both love to play tricks and may compete to outsmart each other, or that neither wants to focus on long-term commitments and the dull details they require. Keeping honesty at the centre of the relationship and sharing responsibilities evenly provides the stability they need. With that, two Monkeys enjoy a lively, joyful and highly compatible partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Monkeys swing to a bright nine.)~";
+
+constexpr std::string_view kMonkeyAnimaltwo =
+    R"~(The Monkey and the Rooster may admire each other's abilities, but their relationship often involves friction. The Monkey is playful, inventive and flexible; the Rooster is methodical, serious and precise. The Rooster may see the Monkey's antics as irresponsible, while the Monkey may find the Rooster rigid and overly critical. Both are proud and like to be right, which can turn small disagreements into contests. Still, they can learn from each other: the Monkey can teach the Rooster to relax and laugh at life, and the Rooster can help the Monkey stay organized and finish what it starts. With mutual respect and patience, this pairing can work, but it requires conscious effort and a willingness on both sides to admit when the other has a point.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Monkey and the Rooster reach an uneasy four.)~";
+
+constexpr std::string_view kAnimaltwoMonkey =
+    R"~(A Rooster and a Monkey may be impressed by each other's talents, yet harmony does not come naturally. The Rooster is disciplined, exacting and straightforward; the Monkey is quick, witty and fond of mischief. The Rooster may feel the Monkey cannot be relied upon, and the Monkey may feel stifled by the Rooster's rules and running commentary. Both have strong egos and enjoy the spotlight, which can lead to rivalry rather than teamwork. For this relationship to succeed, the Rooster should show more flexibility and humour, and the Monkey should demonstrate consistency and sincerity over time. With these efforts, they can develop genuine respect, and their combined skills, the Rooster's diligence and the Monkey's ingenuity, can then become a real asset.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Rooster and Monkey manage a shaky four.)~";
+
+constexpr std::string_view kMonkeyDog =
+    R"~(The Monkey and the Dog make a surprisingly solid match. The Monkey is clever, sociable and adaptable, while the Dog is loyal, honest and dependable. The Dog's sincerity helps ground the Monkey, and the Monkey's humour and optimism lift the Dog's spirits whenever it starts to worry. They respect each other's strengths: the Monkey admires the Dog's integrity, and the Dog appreciates the Monkey's quick mind and practical problem-solving. The Dog may sometimes question the Monkey's schemes, and the Monkey may find the Dog a little too serious, but their goodwill usually prevails. Both are generous with friends and quick to help in a crisis. This is a supportive, fun and trustworthy partnership that works well in love, friendship and business alike.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Monkey and the Dog earn a sound eight.)~";
+
+constexpr std::string_view kDogMonkey =
+    R"~(A Dog and a Monkey build a friendly and dependable relationship. The Dog is faithful, fair and protective; the Monkey is witty, resourceful and full of energy. The Dog finds the Monkey entertaining and clever, and the Monkey appreciates the Dog's honesty and steadfast loyalty. Together they balance each other well: the Dog provides stability and a moral compass, and the Monkey brings fun, creativity and fresh solutions. Occasional tension may arise if the Dog suspects the Monkey of playing games, or if the Monkey finds the Dog too cautious to try anything new. Open communication keeps trust strong, and both are willing to talk things through. This is a cheerful and harmonious pairing in which each partner makes the other's world a little better.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Dog and Monkey land a trusty eight.)~";
+
+constexpr std::string_view kMonkeyPig =
+    R"~(The Monkey and the Pig can enjoy a warm and cheerful relationship. The Monkey is clever, lively and adventurous; the Pig is kind, generous and easygoing. The Pig's good nature and tolerance make it easy for the Monkey to relax and drop its guard, and the Monkey's wit and energy bring excitement and variety to the Pig's life. Both enjoy good company, good food and a bit of fun. The Monkey must be careful not to take advantage of the Pig's trusting heart, even in jest, and the Pig should be honest when it feels overlooked instead of quietly putting up with it. With respect and kindness flowing both ways, this pairing can be quite happy, combining the Monkey's sparkle with the Pig's warmth in a way that suits them both.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Monkey and the Pig score a cheerful seven.)~";
+
+constexpr std::string_view kPigMonkey =
+    R"~(A Pig and a Monkey often get along with good humour and mutual appreciation. The Pig is warm, sincere and accepting; the Monkey is quick, inventive and full of surprises. The Pig enjoys the Monkey's cleverness and stories, and the Monkey is charmed by the Pig's generosity and openness. Together they can have a lot of fun, whether hosting friends or trying something new. However, the Pig's trusting nature can make it vulnerable to the Monkey's tricks, and the Monkey may grow restless with the Pig's love of comfort and slower pace. If the Monkey shows loyalty and the Pig sets clear boundaries, they can build a happy and balanced partnership where the Pig feels respected and the Monkey feels free.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Monkey reach a warm seven.)~";
+
+constexpr std::string_view kDogDog =
+    R"~(Two Dogs share a loyal, honest and deeply principled relationship. Both value fairness, commitment and a sense of security, and they understand each other's protective instincts without needing to explain them. They make trustworthy friends and devoted partners, and they tend to stand firmly together against any outside challenge. Their home is usually a safe, orderly place where promises are kept. However, both can be prone to worry, pessimism and stubbornness, which may create a heavy atmosphere at times, especially when life gets stressful. Neither likes to back down once it has taken a position on principle. Making room for fun, optimism and relaxation helps keep the bond light. With mutual encouragement, two Dogs enjoy a steady, faithful and reassuring partnership.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, two Dogs make a dependable seven.)~";
+
+constexpr std::string_view kDogPig =
+    R"~(The Dog and the Pig get along with warmth and sincerity. The Dog is loyal, responsible and honest; the Pig is generous, good-natured and accepting. The Pig's easygoing optimism soothes the Dog's worries, and the Dog's protective nature makes the Pig feel safe in a world that sometimes takes advantage of its kindness. Both dislike pretence, which builds trust between them from the very beginning. The Dog may sometimes be too critical or serious for the relaxed Pig, and the Pig may be too indulgent for the disciplined Dog, especially when it comes to money. Their shared kindness usually smooths these differences. As friends, lovers or colleagues, this pair offers each other comfort, honesty and a steady kind of affection.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, the Dog and the Pig come to a kindly seven.)~";
+
+constexpr std::string_view kPigDog =
+    R"~(A Pig and a Dog share a kind and trustworthy bond. The Pig is warm, tolerant and generous to a fault; the Dog is devoted, upright and watchful. The Pig brings cheer and a forgiving spirit that helps the Dog let go of its anxieties, while the Dog offers loyalty and a firm sense of right and wrong that keeps the Pig from being exploited. Neither plays games, so both know where they stand. Friction may appear when the Pig's love of pleasure collides with the Dog's sense of duty, or when the Dog's sharp words hurt the tender Pig. A little flexibility on both sides goes a long way. Overall, this is a sincere, affectionate and dependable match with a great deal of goodwill.)~" "\r\n\r\n"
+    R"~(On the compatibility scale of one to ten, Pig and Dog settle on a good, honest seven.)~";
+
+} // namespace
+
+const std::array<KeyedText, 144> ChinesePairTexts{{
+    {"Rat_Rat", kRatRat},
+    {"Rat_Ox", kRatOx},
+    {"Rat_Tiger", kRatTiger},
+    {"Rat_AnimalOne", kRatAnimalone},
+    {"Rat_Dragon", kRatDragon},
+    {"Rat_Snake", kRatSnake},
+    {"Rat_Horse", kRatHorse},
+    {"Rat_Goat", kRatGoat},
+    {"Rat_Monkey", kRatMonkey},
+    {"Rat_AnimalTwo", kRatAnimaltwo},
+    {"Rat_Dog", kRatDog},
+    {"Rat_Pig", kRatPig},
+    {"Ox_Rat", kOxRat},
+    {"Ox_Ox", kOxOx},
+    {"Ox_Tiger", kOxTiger},
+    {"Ox_AnimalOne", kOxAnimalone},
+    {"Ox_Dragon", kOxDragon},
+    {"Ox_Snake", kOxSnake},
+    {"Ox_Horse", kOxHorse},
+    {"Ox_Goat", kOxGoat},
+    {"Ox_Monkey", kOxMonkey},
+    {"Ox_AnimalTwo", kOxAnimaltwo},
+    {"Ox_Dog", kOxDog},
+    {"Ox_Pig", kOxPig},
+    {"Tiger_Rat", kTigerRat},
+    {"Tiger_Ox", kTigerOx},
+    {"Tiger_Tiger", kTigerTiger},
+    {"Tiger_AnimalOne", kTigerAnimalone},
+    {"Tiger_Dragon", kTigerDragon},
+    {"Tiger_Snake", kTigerSnake},
+    {"Tiger_Horse", kTigerHorse},
+    {"Tiger_Goat", kTigerGoat},
+    {"Tiger_Monkey", kTigerMonkey},
+    {"Tiger_AnimalTwo", kTigerAnimaltwo},
+    {"Tiger_Dog", kTigerDog},
+    {"Tiger_Pig", kTigerPig},
+    {"AnimalOne_Rat", kAnimaloneRat},
+    {"AnimalOne_Ox", kAnimaloneOx},
+    {"AnimalOne_Tiger", kAnimaloneTiger},
+    {"AnimalOne_AnimalOne", kAnimaloneAnimalone},
+    {"AnimalOne_Dragon", kAnimaloneDragon},
+    {"AnimalOne_Snake", kAnimaloneSnake},
+    {"AnimalOne_Horse", kAnimaloneHorse},
+    {"AnimalOne_Goat", kAnimaloneGoat},
+    {"AnimalOne_Monkey", kAnimaloneMonkey},
+    {"AnimalOne_AnimalTwo", kAnimaloneAnimaltwo},
+    {"AnimalOne_Dog", kAnimaloneDog},
+    {"AnimalOne_Pig", kAnimalonePig},
+    {"Dragon_Rat", kDragonRat},
+    {"Dragon_Ox", kDragonOx},
+    {"Dragon_Tiger", kDragonTiger},
+    {"Dragon_AnimalOne", kDragonAnimalone},
+    {"Dragon_Dragon", kDragonDragon},
+    {"Dragon_Snake", kDragonSnake},
+    {"Dragon_Horse", kDragonHorse},
+    {"Dragon_Goat", kDragonGoat},
+    {"Dragon_Monkey", kDragonMonkey},
+    {"Dragon_AnimalTwo", kDragonAnimaltwo},
+    {"Dragon_Dog", kDragonDog},
+    {"Dragon_Pig", kDragonPig},
+    {"Snake_Rat", kSnakeRat},
+    {"Snake_Ox", kSnakeOx},
+    {"Snake_Tiger", kSnakeTiger},
+    {"Snake_AnimalOne", kSnakeAnimalone},
+    {"Snake_Dragon", kSnakeDragon},
+    {"Snake_Snake", kSnakeSnake},
+    {"Snake_Horse", kSnakeHorse},
+    {"Snake_Goat", kSnakeGoat},
+    {"Snake_Monkey", kSnakeMonkey},
+    {"Snake_AnimalTwo", kSnakeAnimaltwo},
+    {"Snake_Dog", kSnakeDog},
+    {"Snake_Pig", kSnakePig},
+    {"Horse_Rat", kHorseRat},
+    {"Horse_Ox", kHorseOx},
+    {"Horse_Tiger", kHorseTiger},
+    {"Horse_AnimalOne", kHorseAnimalone},
+    {"Horse_Dragon", kHorseDragon},
+    {"Horse_Snake", kHorseSnake},
+    {"Horse_Horse", kHorseHorse},
+    {"Horse_Goat", kHorseGoat},
+    {"Horse_Monkey", kHorseMonkey},
+    {"Horse_AnimalTwo", kHorseAnimaltwo},
+    {"Horse_Dog", kHorseDog},
+    {"Horse_Pig", kHorsePig},
+    {"Goat_Rat", kGoatRat},
+    {"Goat_Ox", kGoatOx},
+    {"Goat_Tiger", kGoatTiger},
+    {"Goat_AnimalOne", kGoatAnimalone},
+    {"Goat_Dragon", kGoatDragon},
+    {"Goat_Snake", kGoatSnake},
+    {"Goat_Horse", kGoatHorse},
+    {"Goat_Goat", kGoatGoat},
+    {"Goat_Monkey", kGoatMonkey},
+    {"Goat_AnimalTwo", kGoatAnimaltwo},
+    {"Goat_Dog", kGoatDog},
+    {"Goat_Pig", kGoatPig},
+    {"Monkey_Rat", kMonkeyRat},
+    {"Monkey_Ox", kMonkeyOx},
+    {"Monkey_Tiger", kMonkeyTiger},
+    {"Monkey_AnimalOne", kMonkeyAnimalone},
+    {"Monkey_Dragon", kMonkeyDragon},
+    {"Monkey_Snake", kMonkeySnake},
+    {"Monkey_Horse", kMonkeyHorse},
+    {"Monkey_Goat", kMonkeyGoat},
+    {"Monkey_Monkey", kMonkeyMonkey},
+    {"Monkey_AnimalTwo", kMonkeyAnimaltwo},
+    {"Monkey_Dog", kMonkeyDog},
+    {"Monkey_Pig", kMonkeyPig},
+    {"AnimalTwo_Rat", kAnimaltwoRat},
+    {"AnimalTwo_Ox", kAnimaltwoOx},
+    {"AnimalTwo_Tiger", kAnimaltwoTiger},
+    {"AnimalTwo_AnimalOne", kAnimaltwoAnimalone},
+    {"AnimalTwo_Dragon", kAnimaltwoDragon},
+    {"AnimalTwo_Snake", kAnimaltwoSnake},
+    {"AnimalTwo_Horse", kAnimaltwoHorse},
+    {"AnimalTwo_Goat", kAnimaltwoGoat},
+    {"AnimalTwo_Monkey", kAnimaltwoMonkey},
+    {"AnimalTwo_AnimalTwo", kAnimaltwoAnimaltwo},
+    {"AnimalTwo_Dog", kAnimaltwoDog},
+    {"AnimalTwo_Pig", kAnimaltwoPig},
+    {"Dog_Rat", kDogRat},
+    {"Dog_Ox", kDogOx},
+    {"Dog_Tiger", kDogTiger},
+    {"Dog_AnimalOne", kDogAnimalone},
+    {"Dog_Dragon", kDogDragon},
+    {"Dog_Snake", kDogSnake},
+    {"Dog_Horse", kDogHorse},
+    {"Dog_Goat", kDogGoat},
+    {"Dog_Monkey", kDogMonkey},
+    {"Dog_AnimalTwo", kDogAnimaltwo},
+    {"Dog_Dog", kDogDog},
+    {"Dog_Pig", kDogPig},
+    {"Pig_Rat", kPigRat},
+    {"Pig_Ox", kPigOx},
+    {"Pig_Tiger", kPigTiger},
+    {"Pig_AnimalOne", kPigAnimalone},
+    {"Pig_Dragon", kPigDragon},
+    {"Pig_Snake", kPigSnake},
+    {"Pig_Horse", kPigHorse},
+    {"Pig_Goat", kPigGoat},
+    {"Pig_Monkey", kPigMonkey},
+    {"Pig_AnimalTwo", kPigAnimaltwo},
+    {"Pig_Dog", kPigDog},
+    {"Pig_Pig", kPigPig},
+}};
+
+} // namespace content
