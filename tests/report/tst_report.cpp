@@ -1,0 +1,451 @@
+// The shared report behaviour: composing runs, Rich Text Format that an independent
+// reader reads back, web links, saving and printing.
+#include "report/ReportComposer.h"
+#include "report/ReportLinks.h"
+#include "report/ReportWindow.h"
+#include "report/RtfWriter.h"
+#include "report/modRTB.h"
+#include "tests/support/GuiTestSupport.h"
+#include "tests/support/ReportTestSupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+struct Run {
+    QString text;
+    bool bold;
+    QColor colour;
+};
+
+// The runs of a document, merged where neighbours share bold and colour, with "\n"
+// between paragraphs.
+QList<Run> runsOf(const QTextDocument& document)
+{
+    QList<Run> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin()) {
+            if (runs.isEmpty())
+                runs.append({QString(), false, QColor()});
+            runs.last().text += u'\n';
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const bool bold = format.fontWeight() >= QFont::DemiBold;
+            const QColor colour = format.foreground().color();
+            const QString text = it.fragment().text();
+            if (text.trimmed().isEmpty() && !runs.isEmpty()) {
+                runs.last().text += text;
+                continue;
+            }
+            if (!runs.isEmpty() && runs.last().bold == bold && runs.last().colour == colour)
+                runs.last().text += text;
+            else
+                runs.append({text, bold, colour});
+        }
+    }
+    return runs;
+}
+
+// A report window like the programs' own, with a report of three kinds of runs.
+class SampleReport : public ReportWindow {
+    Q_OBJECT
+public:
+    static inline QString body = QStringLiteral("Visit www.zel-compatibility.example/more today.");
+
+    SampleReport()
+        : ReportWindow({ProgramWindowId::frmSaveZodiacCompatibility, QStringLiteral("Sample Report"), QSize(7725, 7605),
+                        ProgramWindowId::frmSunSignZodiacCompatibility, QStringLiteral("Zel Compatibility")})
+    {
+        ReportComposer composer(RTB);
+        composer.setBold(true);
+        composer.setColour(ReportColour::DarkMagenta);
+        composer.write(QStringLiteral("Heading"));
+        composer.setBold(false);
+        composer.lineBreak();
+        composer.setColour(ReportColour::DarkCyan);
+        composer.write(QStringLiteral("Caption: "));
+        composer.setColour(ReportColour::Black);
+        composer.write(body);
+    }
+};
+
+const QString kHostileText = QStringLiteral(u"Back\\slash {braces} \"quotes\" caf\u00e9 \u0416\u0438\u0437\u043d\u044c "
+                                            u"\u05e9\u05dc\u05d5\u05dd \U0001F600 \u4e2d\u6587");
+
+} // namespace
+
+class ReportTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ConfigureTestApplication();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    }
+
+    void init()
+    {
+        m_main = MakeMainWindow();
+        m_main->setWindowFactory(ProgramWindowId::frmSaveZodiacCompatibility, [] { return new SampleReport; });
+    }
+
+    void cleanup()
+    {
+        m_main.reset();
+    }
+
+    void composerWritesRunsAndLineBreaks()
+    {
+        QTextBrowser view;
+        ReportComposer composer(&view);
+        composer.setBold(true);
+        composer.setColour(ReportColour::DarkRed);
+        composer.write(QStringLiteral("Title"));
+        composer.setBold(false);
+        composer.write(QStringLiteral("\r\n"));
+        composer.setColour(ReportColour::Black);
+        composer.write(QStringLiteral("one\r\ntwo"));
+        composer.lineBreak(2);
+        QCOMPARE(view.toPlainText(), QStringLiteral("Title\none\ntwo\n\n"));
+        const QList<Run> runs = runsOf(*view.document());
+        QCOMPARE(runs.size(), 2);
+        QCOMPARE(runs[0].text, QStringLiteral("Title\n"));
+        QVERIFY(runs[0].bold);
+        QCOMPARE(runs[0].colour, ReportColour::DarkRed);
+        QVERIFY(!runs[1].bold);
+        QCOMPARE(runs[1].colour, ReportColour::Black);
+    }
+
+    void rtfReadsBackWithBoldColoursAndEveryCharacter()
+    {
+        QTextBrowser view;
+        view.document()->setDefaultFont(QFont(QStringLiteral("Verdana"), 9));
+        ReportComposer composer(&view);
+        composer.setBold(true);
+        composer.setColour(ReportColour::DarkMagenta);
+        composer.write(QStringLiteral("Your Sun Sign Details"));
+        composer.setBold(false);
+        composer.lineBreak();
+        composer.setColour(ReportColour::DarkCyan);
+        composer.write(QStringLiteral("Element: "));
+        composer.setColour(ReportColour::Black);
+        composer.write(kHostileText);
+
+        const QByteArray rtf = DocumentToRtf(*view.document());
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(rtf.contains("{\\colortbl ;"));
+        QVERIFY(rtf.contains("\\red128\\green0\\blue128;"));
+        QVERIFY(rtf.contains("\\fs18"));
+        for (char c : rtf)
+            QVERIFY2(uchar(c) < 0x80, "Rich Text Format output must be plain ASCII");
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("read back.rtf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rtf);
+        file.close();
+
+        const auto document = ReadRtfBack(path);
+        QCOMPARE(document->toPlainText().trimmed(), QStringLiteral("Your Sun Sign Details\nElement: ") + kHostileText);
+        const QList<Run> runs = runsOf(*document);
+        QVERIFY(runs.size() >= 3);
+        QCOMPARE(runs[0].text.trimmed(), QStringLiteral("Your Sun Sign Details"));
+        QVERIFY(runs[0].bold);
+        QCOMPARE(runs[0].colour, ReportColour::DarkMagenta);
+        QCOMPARE(runs[1].text.trimmed(), QStringLiteral("Element:"));
+        QVERIFY(!runs[1].bold);
+        QCOMPARE(runs[1].colour, ReportColour::DarkCyan);
+        QCOMPARE(runs[2].text.trimmed(), kHostileText);
+        QCOMPARE(runs[2].colour, ReportColour::Black);
+    }
+
+    void emptyDocumentIsStillValidRtf()
+    {
+        QTextDocument empty;
+        const QByteArray rtf = DocumentToRtf(empty);
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(rtf.contains("{\\f0"));
+        QCOMPARE(rtf.count('{'), rtf.count('}'));
+    }
+
+    void webAddressesAreFoundWithoutTrailingPunctuation()
+    {
+        const QList<LinkSpan> spans = FindWebAddresses(
+            QStringLiteral("See www.a.example/x, then (https://b.example/p?q=1). Or http://c.example."));
+        QCOMPARE(spans.size(), 3);
+        QCOMPARE(spans[0].address, QStringLiteral("http://www.a.example/x"));
+        QCOMPARE(spans[1].address, QStringLiteral("https://b.example/p?q=1"));
+        QCOMPARE(spans[2].address, QStringLiteral("http://c.example"));
+        QVERIFY(FindWebAddresses(QStringLiteral("file:///etc/passwd and mailto:a@b.example")).isEmpty());
+        QVERIFY(IsWebAddress(QStringLiteral("https://b.example/p")));
+        QVERIFY(!IsWebAddress(QStringLiteral("file:///etc/passwd")));
+        QVERIFY(!IsWebAddress(QStringLiteral("javascript:alert(1)")));
+    }
+
+    void clickingALinkOpensExactlyItsAddress()
+    {
+        UrlCapture urls;
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QVERIFY(report);
+        QTest::qWait(20);
+        QTextBrowser* view = report->RTB;
+        const int linkAt = int(view->toPlainText().indexOf(QStringLiteral("www.")) + 6);
+        QTextCursor cursor(view->document());
+        cursor.setPosition(linkAt);
+        const QPoint onLink = view->cursorRect(cursor).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onLink);
+        QCOMPARE(urls.urls(), QList<QUrl>{QUrl(QStringLiteral("http://www.zel-compatibility.example/more"))});
+
+        urls.clear();
+        cursor.setPosition(2); // in "Heading"
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(cursor).center());
+        QVERIFY(urls.urls().isEmpty());
+    }
+
+    void onlyWebAddressesAreHandedToTheDesktop()
+    {
+        UrlCapture urls;
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QTextBrowser* view = report->RTB;
+        QTextCursor cursor(view->document());
+        cursor.movePosition(QTextCursor::End);
+        QTextCharFormat anchor;
+        anchor.setAnchor(true);
+        anchor.setAnchorHref(QStringLiteral("file:///etc/passwd"));
+        cursor.insertText(QStringLiteral(" LOCALFILE"), anchor);
+        emit view->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+        QVERIFY(urls.urls().isEmpty());
+    }
+
+    void disablingLinksRestoresTheOriginalFormat()
+    {
+        QTextBrowser view;
+        ReportComposer composer(&view);
+        composer.setColour(ReportColour::DarkCyan);
+        composer.write(QStringLiteral("go to www.x.example now"));
+        modRTB::EnableReportLinks(&view, &view);
+        const int inside = 8;
+        QTextCursor cursor(view.document());
+        cursor.setPosition(inside + 1);
+        QVERIFY(cursor.charFormat().isAnchor());
+        modRTB::DisableReportLinks();
+        cursor.setPosition(inside + 1);
+        QVERIFY(!cursor.charFormat().isAnchor());
+        QCOMPARE(cursor.charFormat().foreground().color(), ReportColour::DarkCyan);
+        modRTB::DisableReportLinks(); // nothing enabled: nothing happens
+    }
+
+    void saveWritesRtfUnderTheChosenName()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        MessageLog messages;
+        dialogs.saveAs = dir.filePath(QString::fromUtf8("Zodiac report f\u00fcr Ann.txt"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QCOMPARE(dialogs.lastSaveTitle, QStringLiteral("Zel Compatibility"));
+        QCOMPARE(dialogs.lastSaveFilter, QStringLiteral("Rich Text Format | *.rtf "));
+        QCOMPARE(dialogs.lastDefaultSuffix, QStringLiteral("txt"));
+        QFile file(dialogs.saveAs);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("{\\rtf1"));
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(ReadRtfBack(dialogs.saveAs)->toPlainText().trimmed(),
+                 QStringLiteral("Heading\nCaption: ") + SampleReport::body);
+    }
+
+    void cancellingSaveWritesNothingAndSaysNothing()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        MessageLog messages;
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->Save();
+        QCOMPARE(dialogs.saveDialogs, 1);
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void failedSaveIsReportedAndLeavesNothingBehind()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        MessageLog messages;
+        dialogs.saveAs = dir.filePath(QStringLiteral("missing folder/report.rtf"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->Save();
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].icon, MessageIcon::Error);
+        QVERIFY(messages.messages()[0].text.contains(QDir::toNativeSeparators(dialogs.saveAs)));
+        QVERIFY(!QFile::exists(dialogs.saveAs));
+    }
+
+    void savingOverALongerFileReplacesItWhole()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.saveAs = dir.filePath(QStringLiteral("old.rtf"));
+        QFile old(dialogs.saveAs);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(200000, 'x'));
+        old.close();
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->Save();
+        QFile saved(dialogs.saveAs);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray content = saved.readAll();
+        QVERIFY(content.startsWith("{\\rtf1"));
+        QVERIFY(!content.contains("xxxx"));
+    }
+
+    void realSaveDialogAppendsTxtAndAsksBeforeOverwriting()
+    {
+        QTemporaryDir dir;
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QStringList filtersSeen;
+        bool overwriteAsked = false;
+
+        const auto answerDialog = [&](bool expectOverwrite) {
+            QTimer::singleShot(200, this, [&, expectOverwrite] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                filtersSeen = dialog->nameFilters();
+                dialog->setDirectory(dir.path());
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                name->setText(QStringLiteral("my report"));
+                if (expectOverwrite) {
+                    QTimer::singleShot(200, this, [&] {
+                        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                        QVERIFY(question);
+                        overwriteAsked = true;
+                        question->button(QMessageBox::Yes)->click();
+                    });
+                }
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+        };
+
+        answerDialog(false);
+        report->Save();
+        const QString expected = dir.filePath(QStringLiteral("my report.txt"));
+        QVERIFY(QFile::exists(expected));
+        QCOMPARE(filtersSeen, QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
+        QFile file(expected);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("{\\rtf1"));
+
+        answerDialog(true);
+        report->Save();
+        QVERIFY(overwriteAsked);
+    }
+
+    void printsTheWholeReportWhenNothingIsSelected()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.pdfPath = dir.filePath(QStringLiteral("whole.pdf"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QVERIFY(!dialogs.lastSelectionOffered);
+        const QString text = PdfText(dialogs.pdfPath);
+        QVERIFY2(text.contains(QStringLiteral("Heading")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Caption: Visit")));
+    }
+
+    void printsOnlyTheSelectionWhenThereIsOne()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.pdfPath = dir.filePath(QStringLiteral("selection.pdf"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QTextCursor cursor(report->RTB->document());
+        cursor.setPosition(int(report->RTB->toPlainText().indexOf(QStringLiteral("Caption"))));
+        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        report->RTB->setTextCursor(cursor);
+        report->Print();
+        QVERIFY(dialogs.lastSelectionOffered);
+        const QString text = PdfText(dialogs.pdfPath);
+        QVERIFY2(text.startsWith(QStringLiteral("Caption")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Heading")));
+        QVERIFY(!text.contains(QStringLiteral("Visit")));
+    }
+
+    void cancelledPrintDialogPrintsNothing()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.cancelPrint = true;
+        dialogs.pdfPath = dir.filePath(QStringLiteral("never.pdf"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->Print();
+        QCOMPARE(dialogs.printDialogs, 1);
+        QVERIFY(!QFile::exists(dialogs.pdfPath));
+    }
+
+    void directPrintClearsTheSelectionAndPrintsEverything()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.pdfPath = dir.filePath(QStringLiteral("direct.pdf"));
+        QTextBrowser view;
+        ReportComposer composer(&view);
+        composer.write(QStringLiteral("First line\r\nSecond line"));
+        QTextCursor cursor(view.document());
+        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        view.setTextCursor(cursor);
+        modRTB::PrintReportDirect(&view);
+        QVERIFY(!view.textCursor().hasSelection());
+        QCOMPARE(dialogs.directPrints, 1);
+        const QString text = PdfText(dialogs.pdfPath);
+        QVERIFY(text.contains(QStringLiteral("First line")));
+        QVERIFY(text.contains(QStringLiteral("Second line")));
+    }
+
+    void closingShowsTheWindowItCameFromAndDisablesLinks()
+    {
+        // A hidden window stands in for the result screen the report returns to.
+        m_main->setWindowFactory(ProgramWindowId::frmSunSignZodiacCompatibility, [] {
+            return new ProgramWindow(ProgramWindowId::frmSunSignZodiacCompatibility, QStringLiteral("Result"),
+                                     QSize(3000, 3000));
+        });
+        ProgramWindow* result = ProgramWindows::Open(ProgramWindowId::frmSunSignZodiacCompatibility);
+        result->hide();
+        m_main->setWelcomePanelVisible(false);
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        QTextBrowser* view = report->RTB;
+        QVERIFY(report->close());
+        QTRY_VERIFY(!ProgramWindows::Find(ProgramWindowId::frmSaveZodiacCompatibility));
+        QVERIFY(result->isVisible());
+        QVERIFY(!m_main->isWelcomePanelVisible());
+        Q_UNUSED(view);
+    }
+
+    void reportWindowIsCentredAtTheTop()
+    {
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        const int areaWidth = m_main->mdiArea()->viewport()->width();
+        QCOMPARE(report->y(), 0);
+        QVERIFY(qAbs(report->x() - (areaWidth - report->width()) / 2) <= 1);
+    }
+
+private:
+    std::unique_ptr<frmMDI> m_main;
+};
+
+QTEST_MAIN(ReportTests)
+#include "tst_report.moc"
