@@ -1,0 +1,25 @@
+#include "zodiac/frmSaveZodiacCompatibility.h"
+
+#include "shell/Messages.h"
+#include "zodiac/ZodiacReport.h"
+#include "zodiac/frmSunSignZodiacCompatibility.h"
+
+#include <QTextBrowser>
+
+frmSaveZodiacCompatibility::frmSaveZodiacCompatibility()
+    : ReportWindow(Options{
+          ProgramWindowId::frmSaveZodiacCompatibility,
+          QStringLiteral("Zel Zodiac Compatibility"),
+          QSize(7725, 7605),
+          ProgramWindowId::frmSunSignZodiacCompatibility,
+          ApplicationTitle,
+          9.75,
+          true,
+      })
+{
+    const auto* result =
+        ProgramWindows::Find<frmSunSignZodiacCompatibility>(ProgramWindowId::frmSunSignZodiacCompatibility);
+    ComposeZodiacReport(RTB, ReadZodiacReportSource(result));
+    // The reader starts at the top of the report.
+    RTB->moveCursor(QTextCursor::Start);
+}
