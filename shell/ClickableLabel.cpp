@@ -11,8 +11,12 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        // Handled here: a clickable label inside a clickable strip opens one page, not two.
+        event->accept();
         emit clicked();
+        return;
+    }
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -48,6 +48,9 @@ void ProgramWindow::place()
 
 void ProgramWindow::closeEvent(QCloseEvent* event)
 {
+    // Counts as closed from here on, so that whatever runs while it closes (showing another
+    // screen, opening a fresh one) never finds it.
+    m_closed = true;
     closing();
     if (m_showsWelcomePanelOnClose)
         ProgramWindows::SetWelcomePanelVisible(true);

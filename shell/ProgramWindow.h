@@ -40,6 +40,9 @@ public:
     // Sizes the window and places it: centred horizontally in the document area, at the top.
     void place();
 
+    // Whether the window has been closed (it is deleted a moment later).
+    bool isClosed() const { return m_closed; }
+
 protected:
     // The widget that holds the window's controls.
     QWidget* body() const { return m_body; }
@@ -59,6 +62,7 @@ private:
     QWidget* m_body;
     MenuBarModel m_menuBar;
     bool m_showsWelcomePanelOnClose = true;
+    bool m_closed = false;
 };
 
 // Access to the program windows that the main window holds.

@@ -249,7 +249,7 @@ void frmMDI::showMenusOfActiveWindow()
 {
     const MenuBarModel* model = &m_menus;
     if (auto* active = qobject_cast<ProgramWindow*>(m_mdiArea->activeSubWindow());
-        active && active->isVisible())
+        active && active->isVisible() && !active->isClosed())
         model = &active->menuBarModel();
     menuBar()->clear();
     menuBar()->addActions(model->actions());
@@ -262,13 +262,14 @@ void frmMDI::setWindowFactory(ProgramWindowId id, WindowFactory factory)
 
 ProgramWindow* frmMDI::programWindow(ProgramWindowId id) const
 {
-    return m_windows[static_cast<int>(id)];
+    ProgramWindow* window = m_windows[static_cast<int>(id)];
+    return window && !window->isClosed() ? window : nullptr;
 }
 
 ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id)
 {
     const int slot = static_cast<int>(id);
-    ProgramWindow* window = m_windows[slot];
+    ProgramWindow* window = programWindow(id);
     if (!window) {
         if (!m_factories[slot])
             return nullptr;
@@ -286,8 +287,8 @@ ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id)
 
 void frmMDI::CloseProgramWindows()
 {
-    for (QPointer<ProgramWindow>& window : m_windows) {
-        if (window)
+    for (int slot = 0; slot < ProgramWindowCount; ++slot) {
+        if (ProgramWindow* window = programWindow(static_cast<ProgramWindowId>(slot)))
             window->close();
     }
     showMenusOfActiveWindow();
@@ -335,9 +336,13 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
             for (ClickableLabel* label : lblCaption)
                 underline(label, false);
         } else {
-            for (int i = kFirstProgramTitle; i < int(lblCaption.size()); ++i) {
-                if (watched == lblCaption[i])
+            for (int i = 0; i < int(lblCaption.size()); ++i) {
+                if (watched != lblCaption[i])
+                    continue;
+                if (i >= kFirstProgramTitle)
                     underline(lblCaption[i], true);
+                // Handled: it must not reach the panel behind, which clears underlines.
+                return true;
             }
         }
     }
