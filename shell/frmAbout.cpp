@@ -77,7 +77,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     column->addWidget(Label3);
     column->addWidget(lblCoBrand);
     column->addLayout(footer);
-    setFixedWidth(Twips(6900));
+    // A top-level window does not follow its wrapped labels' height by itself.
+    const int width = Twips(6900);
+    setFixedSize(width, heightForWidth(width));
 }
 
 void frmAbout::ShowModal(QWidget* from)

@@ -136,8 +136,8 @@ QWidget* frmMDI::buildButtonStrip()
         buttons->addWidget(button);
     }
 
-    // Decorative pictures either side of the buttons: sun, moon, a star and a dragon.
-    const char* const symbols[4] = {"\u2609", "\u263E", "\u2605", "\u9F8D"};
+    // Decorative pictures either side of the buttons: sun, moon, a star and yin-yang.
+    const char* const symbols[4] = {"\u2609", "\u263E", "\u2605", "\u262F"};
     const QColor colours[4] = {QColor(0xd9, 0x8c, 0x1f), QColor(0x4a, 0x5d, 0xa8), QColor(0x8e, 0x3b, 0x8f),
                                QColor(0xa8, 0x32, 0x32)};
     std::array<Emblem*, 4> pictures{};
@@ -185,7 +185,8 @@ QWidget* frmMDI::buildWelcomePanel()
             label->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
         } else if (i == 1) {
             label->setWordWrap(true);
-            label->setMaximumWidth(Twips(9000));
+            // A fixed width lets the wrapped text take the height it needs.
+            label->setFixedWidth(Twips(9000));
             label->setCursor(Qt::ArrowCursor);
         } else if (i == 2) {
             font.setBold(true);
@@ -198,6 +199,8 @@ QWidget* frmMDI::buildWelcomePanel()
         if (i == 0)
             label->setCursor(Qt::ArrowCursor);
         label->setFont(font);
+        if (label->wordWrap())
+            label->setMinimumHeight(label->heightForWidth(label->width()));
         connect(label, &ClickableLabel::clicked, this, [this, i] { captionClicked(i); });
         lblCaption[i] = label;
         column->addWidget(label, 0, Qt::AlignHCenter);

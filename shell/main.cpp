@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +15,9 @@ int main(int argc, char* argv[])
 
     frmMDI main;
     RegisterProgramWindows(main);
+    // Spans the screen even where no window manager honours the maximised state.
+    if (const QScreen* screen = main.screen())
+        main.setGeometry(screen->availableGeometry());
     main.showMaximized();
     return app.exec();
 }
