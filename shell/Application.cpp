@@ -1,5 +1,7 @@
 #include "shell/Application.h"
 
+#include "shell/Emblem.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -11,4 +13,5 @@ void ConfigureApplication()
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(Emblem::ApplicationIcon());
 }

@@ -1,6 +1,7 @@
 #include "shell/Emblem.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QRadialGradient>
 
 Emblem::Emblem(const QString& symbol, QColor colour, int diameter, QWidget* parent)
@@ -12,11 +13,35 @@ Emblem::Emblem(const QString& symbol, QColor colour, int diameter, QWidget* pare
 void Emblem::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paint(painter, rect(), m_symbol, m_colour);
+}
+
+namespace {
+const QString kLogoSymbol = QStringLiteral("\u2665");
+const QColor kLogoColour(0x8e, 0x3b, 0x8f);
+} // namespace
+
+Emblem* Emblem::MakeLogo(int diameter)
+{
+    return new Emblem(kLogoSymbol, kLogoColour, diameter);
+}
+
+QIcon Emblem::ApplicationIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(painter, pixmap.rect(), kLogoSymbol, kLogoColour);
+    return QIcon(pixmap);
+}
+
+void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour)
+{
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF circle = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF circle = area.adjusted(1.5, 1.5, -1.5, -1.5);
     QRadialGradient shade(circle.center() - QPointF(circle.width() / 5, circle.height() / 5), circle.width() * 0.7);
-    shade.setColorAt(0, m_colour.lighter(170));
-    shade.setColorAt(1, m_colour.darker(130));
+    shade.setColorAt(0, colour.lighter(170));
+    shade.setColorAt(1, colour.darker(130));
     painter.setBrush(shade);
     painter.setPen(QPen(QColor(212, 175, 55), 1.5));
     painter.drawEllipse(circle);
@@ -25,5 +50,5 @@ void Emblem::paintEvent(QPaintEvent*)
     font.setPixelSize(int(circle.height() * 0.55));
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(circle, Qt::AlignCenter, m_symbol);
+    painter.drawText(circle, Qt::AlignCenter, symbol);
 }

@@ -1,19 +1,28 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
 // A round, shaded badge with a symbol in its middle: the program's logo and the
 // decorative pictures of the main window. Painted, so start-up loads no image files.
+class QPainter;
+
 class Emblem : public QWidget {
 public:
     Emblem(const QString& symbol, QColor colour, int diameter, QWidget* parent = nullptr);
+
+    // The program's logo at the given size, and the same badge as its window icon.
+    static Emblem* MakeLogo(int diameter);
+    static QIcon ApplicationIcon();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static void paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour);
+
     QString m_symbol;
     QColor m_colour;
 };

@@ -18,7 +18,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    Picture1 = new Emblem(QStringLiteral("\u2665"), QColor(0x8e, 0x3b, 0x8f), Twips(960));
+    Picture1 = Emblem::MakeLogo(Twips(960));
     Picture1->setObjectName(QStringLiteral("Picture1"));
 
     Label2 = new QLabel(QStringLiteral("Zel Compatibility v1.95"));
