@@ -1,5 +1,8 @@
 #include "shell/ProgramCatalog.h"
 
+#include "chinese/frmSaveChineseZodiac.h"
+#include "chinese/frmchiness.h"
+#include "chinese/frmmainChineseZodiac.h"
 #include "shell/frmMDI.h"
 #include "zodiac/frmMainZodiacCompatibility.h"
 #include "zodiac/frmSaveZodiacCompatibility.h"
@@ -8,6 +11,9 @@
 void RegisterProgramWindows(frmMDI& main)
 {
     using Id = ProgramWindowId;
+    main.setWindowFactory(Id::frmmainChineseZodiac, [] { return new frmmainChineseZodiac; });
+    main.setWindowFactory(Id::frmchiness, [] { return new frmchiness; });
+    main.setWindowFactory(Id::frmSaveChineseZodiac, [] { return new frmSaveChineseZodiac; });
     main.setWindowFactory(Id::frmMainZodiacCompatibility, [] { return new frmMainZodiacCompatibility; });
     main.setWindowFactory(Id::frmSunSignZodiacCompatibility, [] { return new frmSunSignZodiacCompatibility; });
     main.setWindowFactory(Id::frmSaveZodiacCompatibility, [] { return new frmSaveZodiacCompatibility; });

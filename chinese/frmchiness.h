@@ -1,0 +1,114 @@
+#pragma once
+
+#include "shell/ProgramWindow.h"
+
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class ClickableLabel;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class SignImageList;
+class SignPictureLabel;
+struct ChineseState;
+
+// The Chinese zodiac program's result screen: the pair's compatibility and each partner's
+// profile on three tabs. It computes nothing; the entry screen fills it.
+class frmchiness : public ProgramWindow {
+    Q_OBJECT
+public:
+    frmchiness();
+    ~frmchiness() override;
+
+    // Shows the result of the last Proceed: the pair's page, both partners' pages and the
+    // western sign pictures.
+    void ShowResult(const ChineseState& state);
+
+    // The keys of the image list IMG, in the order it holds its pictures.
+    QStringList IMGKeys() const;
+
+    void Back();
+    void Print();
+
+    QTabWidget* SSTab = nullptr;
+
+    // Compatibility page
+    QGroupBox* fracompalibility = nullptr;
+    QLabel* Label36 = nullptr;
+    QLabel* lblChineseCompatibilityNumber = nullptr;
+    QLabel* Label37 = nullptr;
+    QLabel* lblChinesePercentage = nullptr;
+    QLabel* Label38 = nullptr;
+    QLabel* lblChineseRating = nullptr;
+    QLabel* lblMatchingDescription = nullptr;
+    QPlainTextEdit* txtMatchingDescription = nullptr;
+
+    // "Your Details" page
+    QGroupBox* Framale = nullptr;
+    QLineEdit* txtMaleRulingPlanet = nullptr;
+    QLineEdit* txtMaleWesternZodiacSign = nullptr;
+    QPlainTextEdit* txtMalePositiveTraits = nullptr;
+    QPlainTextEdit* txtMaleNegativeTraits = nullptr;
+    QLineEdit* txtMaleGemStone = nullptr;
+    QLineEdit* txtMaleLuckycolour = nullptr;
+    QLineEdit* txtMaleEnergy = nullptr;
+    QLineEdit* txtMaleLuckySeasons = nullptr;
+    QLineEdit* txtMaleLuckyMonth = nullptr;
+    QLineEdit* txtMaleLuckyNumber = nullptr;
+    QLineEdit* txtMaleMostCompatibleSign = nullptr;
+    QLineEdit* txtMAleLeastCompatibleSign = nullptr;
+    QPlainTextEdit* txtMaleFamousPersonBorn = nullptr;
+    QLabel* lblMaleChinesesign = nullptr;
+    QLabel* lblMaleChineseElements = nullptr;
+    QPlainTextEdit* txtMaleElementDescription = nullptr;
+    SignPictureLabel* YourPicture = nullptr;
+
+    // "Your Partner's Details" page
+    QGroupBox* Frafemale = nullptr;
+    QLineEdit* txtFemaleRulingPlanet = nullptr;
+    QLineEdit* txtFemaleWesternZodiacSign = nullptr;
+    QPlainTextEdit* txtFemalePositiveTraits = nullptr;
+    QPlainTextEdit* txtFemaleNegativeTraits = nullptr;
+    QLineEdit* txtFemaleGemStone = nullptr;
+    QLineEdit* txtFemaleLuckycolour = nullptr;
+    QLineEdit* txtFemaleEnergy = nullptr;
+    QLineEdit* txtFemaleLuckySeasons = nullptr;
+    QLineEdit* txtFemaleLuckyMonth = nullptr;
+    QLineEdit* txtFemaleLuckyNumber = nullptr;
+    QLineEdit* txtFemaleMostCompatibleSign = nullptr;
+    QLineEdit* txtFemaleLeastCompitibleSign = nullptr;
+    QPlainTextEdit* txtFemaleFamousPerson = nullptr;
+    QLabel* lblFemaleChineseSign = nullptr;
+    QLabel* lblFemaleChineseElements = nullptr;
+    QPlainTextEdit* txtFemaleelementDescription = nullptr;
+    SignPictureLabel* YourPartnerPicture = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExit = nullptr;
+    ClickableLabel* Label16 = nullptr;
+    ClickableLabel* Label1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PartnerPage;
+    QWidget* buildCompatibilityPage();
+    QGroupBox* buildPartnerPage(PartnerPage& page);
+    void buildMenus();
+    // Shows in box the first picture of IMG whose key is the box's sign text, trimmed;
+    // with no such key the box keeps its picture.
+    void showSignPicture(SignPictureLabel* box, const QString& sign);
+
+    // IMG: the twelve sign pictures, keyed by sign name.
+    std::unique_ptr<SignImageList> m_pictures;
+    QStringList m_imgKeys;
+};

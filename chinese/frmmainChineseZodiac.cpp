@@ -1,0 +1,239 @@
+#include "chinese/frmmainChineseZodiac.h"
+
+#include "chinese/ChineseState.h"
+#include "chinese/frmchiness.h"
+#include "chinese/modchinesezodiac.h"
+#include "shell/ClickableLabel.h"
+#include "shell/Messages.h"
+#include "shell/Text.h"
+#include "shell/modHelp.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* kMonthNames[12] = {
+    "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December",
+};
+
+struct PartnerFields {
+    QLabel* nameCaption;
+    QLineEdit* name;
+    QLabel* dateCaption;
+    QComboBox* month;
+    QComboBox* day;
+    QComboBox* year;
+};
+
+QComboBox* makeList(const QString& objectName)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(objectName);
+    list->setEditable(false);
+    return list;
+}
+
+QLabel* makeCaption(const QString& objectName, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// One partner's frame: the name, then the birth day as month, day and year lists.
+QGroupBox* makePartnerFrame(const QString& frameName, const QString& title, PartnerFields& fields)
+{
+    auto* frame = new QGroupBox(title);
+    frame->setObjectName(frameName);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(fields.month, 3);
+    dateRow->addWidget(fields.day, 1);
+    dateRow->addWidget(fields.year, 2);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(fields.nameCaption, 0, 0);
+    grid->addWidget(fields.name, 0, 1);
+    grid->addWidget(fields.dateCaption, 1, 0);
+    grid->addLayout(dateRow, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+std::string stored(const QString& text)
+{
+    return TrimBlanks(text).toStdString();
+}
+
+} // namespace
+
+frmmainChineseZodiac::frmmainChineseZodiac()
+    : ProgramWindow(ProgramWindowId::frmmainChineseZodiac, QStringLiteral("Zel Chinese Zodiac Compatibility"),
+                    QSize(5400, 5100))
+{
+    txtMaleName = new QLineEdit;
+    txtMaleName->setObjectName(QStringLiteral("txtMaleName"));
+    cboMaleMonth = makeList(QStringLiteral("cboMaleMonth"));
+    CboMaleDate = makeList(QStringLiteral("CboMaleDate"));
+    cboMaleYear = makeList(QStringLiteral("cboMaleYear"));
+    Label3 = makeCaption(QStringLiteral("Label3"), QStringLiteral("Name"), txtMaleName);
+    Label4 = makeCaption(QStringLiteral("Label4"), QStringLiteral("Birth Day"), cboMaleMonth);
+    PartnerFields you{Label3, txtMaleName, Label4, cboMaleMonth, CboMaleDate, cboMaleYear};
+    Frame1 = makePartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Details"), you);
+
+    txtFemaleName = new QLineEdit;
+    txtFemaleName->setObjectName(QStringLiteral("txtFemaleName"));
+    cboFemaleMonth = makeList(QStringLiteral("cboFemaleMonth"));
+    cboFemaleDate = makeList(QStringLiteral("cboFemaleDate"));
+    cboFemaleYear = makeList(QStringLiteral("cboFemaleYear"));
+    Label6 = makeCaption(QStringLiteral("Label6"), QStringLiteral("Name"), txtFemaleName);
+    Label7 = makeCaption(QStringLiteral("Label7"), QStringLiteral("Birth Day"), cboFemaleMonth);
+    PartnerFields partner{Label6, txtFemaleName, Label7, cboFemaleMonth, cboFemaleDate, cboFemaleYear};
+    Frame2 = makePartnerFrame(QStringLiteral("Frame2"), QStringLiteral("Your Partner's Details"), partner);
+
+    // The lists, filled the way the screen has always filled them: days, months, years,
+    // each first for "Your Details" and then for the partner; the first item selected.
+    for (int n = 1; n <= 31; ++n) {
+        CboMaleDate->addItem(QString::number(n));
+        cboFemaleDate->addItem(QString::number(n));
+    }
+    for (const char* month : kMonthNames)
+        cboMaleMonth->addItem(QString::fromLatin1(month));
+    for (const char* month : kMonthNames)
+        cboFemaleMonth->addItem(QString::fromLatin1(month));
+    for (int n = 1936; n <= 2008; ++n) {
+        cboMaleYear->addItem(QString::number(n));
+        cboFemaleYear->addItem(QString::number(n));
+    }
+    for (QComboBox* list : {CboMaleDate, cboMaleMonth, cboMaleYear, cboFemaleDate, cboFemaleMonth, cboFemaleYear})
+        list->setCurrentIndex(0);
+
+    const QString notes[2] = {
+        QStringLiteral("Please set your Regional and Language Settings to US English for proper working of this "
+                       "software."),
+        QStringLiteral("This program has been designed keeping in mind date settings according to MM/DD/YYYY "
+                       "format"),
+    };
+    for (int i = 0; i < 2; ++i) {
+        Frame3[i] = new QGroupBox(QStringLiteral("Note"));
+        Frame3[i]->setObjectName(QStringLiteral("Frame3_%1").arg(i));
+        Label5[i] = new QLabel(notes[i]);
+        Label5[i]->setObjectName(QStringLiteral("Label5_%1").arg(i));
+        Label5[i]->setWordWrap(true);
+        (new QVBoxLayout(Frame3[i]))->addWidget(Label5[i]);
+    }
+
+    cmdProceed = new QPushButton(QStringLiteral("Get Our &Chinese Zodiac Compatibility"));
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setDefault(true);
+    connect(cmdProceed, &QPushButton::clicked, this, &frmmainChineseZodiac::Proceed);
+
+    Label1 = MakePageLabel(QStringLiteral("Label1"),
+                           QStringLiteral("Talk about your Chinese sign with other members in the Zel astrology forum."),
+                           PageKey::HomePage);
+    Label2 = MakePageLabel(QStringLiteral("Label2"),
+                           QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
+                           PageKey::HomePage);
+    for (ClickableLabel* link : {Label1, Label2})
+        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+
+    auto* column = new QVBoxLayout(body());
+    column->addWidget(Frame1);
+    column->addWidget(Frame2);
+    column->addWidget(Frame3[0]);
+    column->addWidget(Frame3[1]);
+    column->addWidget(cmdProceed);
+    column->addWidget(Label1);
+    column->addWidget(Label2);
+    column->addStretch(1);
+
+    setTabOrder(txtMaleName, cboMaleMonth);
+    setTabOrder(cboMaleMonth, CboMaleDate);
+    setTabOrder(CboMaleDate, cboMaleYear);
+    setTabOrder(cboMaleYear, txtFemaleName);
+    setTabOrder(txtFemaleName, cboFemaleMonth);
+    setTabOrder(cboFemaleMonth, cboFemaleDate);
+    setTabOrder(cboFemaleDate, cboFemaleYear);
+    setTabOrder(cboFemaleYear, cmdProceed);
+
+    buildMenus();
+}
+
+void frmmainChineseZodiac::buildMenus()
+{
+    MenuBarModel& bar = menuBarModel();
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    connect(AddMenuItem(file, QStringLiteral("Get Our &Chinese Zodiac Compatibility"),
+                        QStringLiteral("mnuGetOurChineseZodiacCompatibility")),
+            &QAction::triggered, this, &frmmainChineseZodiac::Proceed);
+    connect(AddMenuItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+    modHelp::AddSharedMenus(bar, objectName());
+}
+
+bool frmmainChineseZodiac::ValidateChineseEntry()
+{
+    // The check is on the text as typed: a name of blanks passes.
+    if (txtMaleName->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please enter your Name"), MessageIcon::Information);
+        txtMaleName->setFocus();
+        return false;
+    }
+    if (txtFemaleName->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please Enter Youe Partner's Name"), MessageIcon::Information);
+        txtFemaleName->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmmainChineseZodiac::Proceed()
+{
+    if (!ValidateChineseEntry())
+        return;
+
+    // The lists allow days a month does not have (31 April, 29 February 1937). Such a date
+    // is refused before anything is worked out, so no earlier result is shown as new.
+    const auto dateM = modchinesezodiac::ParseBirthDate(stored(CboMaleDate->currentText()),
+                                                        stored(cboMaleMonth->currentText()),
+                                                        stored(cboMaleYear->currentText()));
+    if (!dateM) {
+        ShowMessage(QStringLiteral("Please Enter Your Correct Date Or Month!"), MessageIcon::Information);
+        CboMaleDate->setFocus();
+        return;
+    }
+    const auto dateF = modchinesezodiac::ParseBirthDate(stored(cboFemaleDate->currentText()),
+                                                        stored(cboFemaleMonth->currentText()),
+                                                        stored(cboFemaleYear->currentText()));
+    if (!dateF) {
+        ShowMessage(QStringLiteral("Please Enter Your Partner's Correct Date Or Month!"), MessageIcon::Information);
+        cboFemaleDate->setFocus();
+        return;
+    }
+
+    auto birthDate = [](QComboBox* day, QComboBox* month, QComboBox* year) {
+        return stored(day->currentText()) + " " + stored(month->currentText()) + " " + stored(year->currentText());
+    };
+    ChineseState& state = TheChineseState();
+    StoreChineseResult(state,
+                       MakeChinesePartner(stored(txtMaleName->text()),
+                                          birthDate(CboMaleDate, cboMaleMonth, cboMaleYear), *dateM),
+                       MakeChinesePartner(stored(txtFemaleName->text()),
+                                          birthDate(cboFemaleDate, cboFemaleMonth, cboFemaleYear), *dateF));
+
+    auto* result = ProgramWindows::Open<frmchiness>(ProgramWindowId::frmchiness);
+    if (!result)
+        return;
+    result->ShowResult(state);
+    close();
+    ProgramWindows::SetWelcomePanelVisible(false);
+}
