@@ -1,0 +1,276 @@
+// The zodiac entry screen as a user meets it: defaults, the two name checks, what is
+// stored, and where each command leads.
+#include "tests/zodiac/ZodiacDriver.h"
+#include "shell/ClickableLabel.h"
+#include "zodiac/ZodiacState.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+class EntryScreenTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<MessageLog> m_messages;
+    std::unique_ptr<UrlCapture> m_urls;
+    std::unique_ptr<frmMDI> m_main;
+
+    frmMainZodiacCompatibility* open()
+    {
+        frmMainZodiacCompatibility* entry = ClickZodiacButton(*m_main);
+        if (entry) {
+            m_main->activateWindow();
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_main.get());
+        }
+        return entry;
+    }
+
+    void pressCheck(frmMainZodiacCompatibility* entry)
+    {
+        QTest::mouseClick(entry->cmdSunSign, Qt::LeftButton);
+        Settle();
+    }
+
+private slots:
+    void initTestCase() { ConfigureTestApplication(); }
+
+    void init()
+    {
+        m_settings = std::make_unique<TemporarySettings>();
+        m_messages = std::make_unique<MessageLog>();
+        m_urls = std::make_unique<UrlCapture>();
+        m_main = MakeMainWindow();
+        TheZodiacState() = ZodiacState{};
+    }
+
+    void cleanup()
+    {
+        m_main.reset();
+        Settle();
+        m_urls.reset();
+        m_messages.reset();
+        m_settings.reset();
+    }
+
+    void opensWithItsCaptionsListsAndDefaults()
+    {
+        QVERIFY(m_main->isWelcomePanelVisible());
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QVERIFY(!m_main->isWelcomePanelVisible());
+        QCOMPARE(entry->windowTitle(), QStringLiteral("Zel Zodiac Compatibility"));
+        QCOMPARE(entry->fraDetails->title(), QStringLiteral("Your Details"));
+        QCOMPARE(entry->Frame1->title(), QStringLiteral("Your Partner's Details"));
+        QCOMPARE(entry->Frame2->title(), QStringLiteral("Note"));
+        QCOMPARE(entry->cmdSunSign->text(), QStringLiteral("Check Our &Zodiac Compatibility Now !"));
+        QVERIFY(entry->findChild<QLabel*>()); // the note and the captions
+        bool noteShown = false;
+        for (QLabel* label : entry->findChildren<QLabel*>())
+            noteShown |= label->text() == QStringLiteral("Please set your Regional and Language Settings to US "
+                                                         "English for proper working of this software.");
+        QVERIFY(noteShown);
+
+        QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                           "July",    "August",   "September", "October", "November", "December"};
+        QStringList days, years;
+        for (int n = 1; n <= 31; ++n)
+            days << QString::number(n);
+        for (int n = 1900; n <= 2050; ++n)
+            years << QString::number(n);
+        const auto items = [](QComboBox* list) {
+            QStringList result;
+            for (int i = 0; i < list->count(); ++i)
+                result << list->itemText(i);
+            return result;
+        };
+        for (QComboBox* list : {entry->cboMonthM, entry->cboMonthF}) {
+            QCOMPARE(items(list), months);
+            QCOMPARE(list->currentText(), QStringLiteral("January"));
+            QVERIFY(!list->isEditable());
+        }
+        for (QComboBox* list : {entry->cboDateM, entry->cboDateF}) {
+            QCOMPARE(items(list), days);
+            QCOMPARE(list->currentText(), QStringLiteral("1"));
+            QVERIFY(!list->isEditable());
+        }
+        for (QComboBox* list : {entry->cboYearM, entry->cboYearF}) {
+            QCOMPARE(list->count(), 151);
+            QCOMPARE(items(list), years);
+            QCOMPARE(list->currentText(), QStringLiteral("1900"));
+            QVERIFY(!list->isEditable());
+        }
+        QVERIFY(entry->txtNameM->text().isEmpty());
+        QVERIFY(entry->txtNameF->text().isEmpty());
+        for (QRadioButton* option : {entry->optSexM[0], entry->optSexM[1], entry->optSexF[0], entry->optSexF[1]})
+            QVERIFY(!option->isChecked());
+        QCOMPARE(entry->optSexM[0]->text(), QStringLiteral("Male"));
+        QCOMPARE(entry->optSexF[1]->text(), QStringLiteral("Female"));
+    }
+
+    void bothNamesEmptyAsksForYourNameOnly()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        entry->txtNameF->setFocus();
+        pressCheck(entry);
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        const ShownMessage& shown = m_messages->messages().first();
+        QCOMPARE(shown.icon, MessageIcon::Error);
+        QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(shown.title, QStringLiteral("Zel Compatibility"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(entry->txtNameM));
+        QCOMPARE(ZodiacEntry(), entry);
+        QVERIFY(!ZodiacResult());
+        QVERIFY(TheZodiacState().NameM.empty());
+    }
+
+    void missingPartnersNameIsAskedFor()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QTest::keyClicks(entry->txtNameM, QStringLiteral("Ann"));
+        QVERIFY(Pick(entry->cboMonthM, QStringLiteral("May")));
+        pressCheck(entry);
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please Enter Your Partner's Name")});
+        QCOMPARE(m_messages->messages().first().icon, MessageIcon::Error);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(entry->txtNameF));
+        // The failed entry stays as the user left it.
+        QCOMPARE(ZodiacEntry(), entry);
+        QCOMPARE(entry->txtNameM->text(), QStringLiteral("Ann"));
+        QCOMPARE(entry->cboMonthM->currentText(), QStringLiteral("May"));
+        QVERIFY(!ZodiacResult());
+    }
+
+    void namesAreTrimmedAndBlankNamesPass()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QVERIFY(FillEntry(entry, BornOn(QStringLiteral("  Ann  "), QStringLiteral("March"), QStringLiteral("7")),
+                          BornOn(QStringLiteral("   "), QStringLiteral("October"), QStringLiteral("30"),
+                                 QStringLiteral("2050"))));
+        pressCheck(entry);
+        QVERIFY(m_messages->texts().isEmpty());
+        const ZodiacState& state = TheZodiacState();
+        QCOMPARE(state.NameM, std::string("Ann"));
+        QCOMPARE(state.MonthM, std::string("March"));
+        QCOMPARE(state.DayM, std::string("7"));
+        QCOMPARE(state.YearM, std::string("1980"));
+        QCOMPARE(state.SignM, std::string("Pisces"));
+        QCOMPARE(state.NameF, std::string(""));
+        QCOMPARE(state.MonthF, std::string("October"));
+        QCOMPARE(state.DayF, std::string("30"));
+        QCOMPARE(state.YearF, std::string("2050"));
+        QCOMPARE(state.SignF, std::string("Scorpio"));
+        QVERIFY(ZodiacResult());
+        QCOMPARE(ZodiacResult()->lblNameF->text(), QString());
+    }
+
+    void untouchedDatesAreBothCapricorn()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QTest::keyClicks(entry->txtNameM, QStringLiteral("Ann"));
+        QTest::keyClicks(entry->txtNameF, QStringLiteral("Bob"));
+        pressCheck(entry);
+        const ZodiacState& state = TheZodiacState();
+        for (const std::string* value : {&state.MonthM, &state.MonthF})
+            QCOMPARE(*value, std::string("January"));
+        for (const std::string* value : {&state.DayM, &state.DayF})
+            QCOMPARE(*value, std::string("1"));
+        for (const std::string* value : {&state.YearM, &state.YearF})
+            QCOMPARE(*value, std::string("1900"));
+        QCOMPARE(state.SignM, std::string("Capricorn"));
+        QCOMPARE(state.SignF, std::string("Capricorn"));
+    }
+
+    void acceptedEntryOpensTheResultInItsPlace()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QPointer<frmMainZodiacCompatibility> watched(entry);
+        QVERIFY(FillEntry(entry, BornOn(QStringLiteral("Ann"), QStringLiteral("February"), QStringLiteral("31")),
+                          BornOn(QStringLiteral("Bob"), QStringLiteral("April"), QStringLiteral("20"))));
+        pressCheck(entry);
+        QVERIFY(!watched);
+        QVERIFY(!ZodiacEntry());
+        frmSunSignZodiacCompatibility* result = ZodiacResult();
+        QVERIFY(result);
+        QVERIFY(result->isVisible());
+        QVERIFY(!m_main->isWelcomePanelVisible());
+        // February 31 is taken as it comes.
+        QCOMPARE(TheZodiacState().SignM, std::string("Pisces"));
+        QCOMPARE(TheZodiacState().SignF, std::string("Aries"));
+        QCOMPARE(result->lblDOBM->text(), QStringLiteral("February 31, 1980"));
+    }
+
+    void menuItemDoesWhatTheButtonDoes()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        auto* check = entry->findChild<QAction*>(QStringLiteral("mnuCheckOurZodiacCompatibilityNow"));
+        QVERIFY(check);
+        QCOMPARE(check->text(), QStringLiteral("Check Our &Zodiac Compatibility Now !"));
+        check->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        m_messages->clear();
+
+        QTest::keyClicks(entry->txtNameM, QStringLiteral("Ann"));
+        check->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please Enter Your Partner's Name")});
+        m_messages->clear();
+
+        QTest::keyClicks(entry->txtNameF, QStringLiteral("Bob"));
+        QVERIFY(Pick(entry->cboMonthF, QStringLiteral("July")));
+        QVERIFY(Pick(entry->cboDateF, QStringLiteral("21")));
+        check->trigger();
+        Settle();
+        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(!ZodiacEntry());
+        QVERIFY(ZodiacResult());
+        QCOMPARE(TheZodiacState().SignF, std::string("Leo"));
+        QVERIFY(!m_main->isWelcomePanelVisible());
+    }
+
+    void exitClosesOnlyThisScreen()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        auto* exit = entry->findChild<QAction*>(QStringLiteral("mnuExit"));
+        QVERIFY(exit);
+        QCOMPARE(exit->text(), QStringLiteral("E&xit"));
+        exit->trigger();
+        Settle();
+        QVERIFY(!ZodiacEntry());
+        QVERIFY(m_main->isVisible());
+        QVERIFY(m_main->isWelcomePanelVisible());
+    }
+
+    void closeBoxShowsTheWelcomePanel()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QVERIFY(!m_main->isWelcomePanelVisible());
+        entry->close();
+        Settle();
+        QVERIFY(!ZodiacEntry());
+        QVERIFY(m_main->isWelcomePanelVisible());
+    }
+
+    void promotionLabelsOpenTheHomePage()
+    {
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        for (ClickableLabel* label : {entry->Label14, entry->Label3}) {
+            m_urls->clear();
+            QTest::mouseClick(label, Qt::LeftButton);
+            QCOMPARE(m_urls->urls(), QList<QUrl>{PageUrl(QStringLiteral("home-page"))});
+        }
+    }
+};
+
+QTEST_MAIN(EntryScreenTest)
+#include "tst_frmMainZodiacCompatibility.moc"
