@@ -3,6 +3,9 @@
 #include "chinese/frmSaveChineseZodiac.h"
 #include "chinese/frmchiness.h"
 #include "chinese/frmmainChineseZodiac.h"
+#include "numerology/frmDispMarriageCompatibility.h"
+#include "numerology/frmMainMarriageCompatibility.h"
+#include "numerology/frmSaveDocumentMarriageCompatibility.h"
 #include "shell/frmMDI.h"
 #include "zodiac/frmMainZodiacCompatibility.h"
 #include "zodiac/frmSaveZodiacCompatibility.h"
@@ -17,4 +20,8 @@ void RegisterProgramWindows(frmMDI& main)
     main.setWindowFactory(Id::frmMainZodiacCompatibility, [] { return new frmMainZodiacCompatibility; });
     main.setWindowFactory(Id::frmSunSignZodiacCompatibility, [] { return new frmSunSignZodiacCompatibility; });
     main.setWindowFactory(Id::frmSaveZodiacCompatibility, [] { return new frmSaveZodiacCompatibility; });
+    main.setWindowFactory(Id::frmMainMarriageCompatibility, [] { return new frmMainMarriageCompatibility; });
+    main.setWindowFactory(Id::frmDispMarriageCompatibility, [] { return new frmDispMarriageCompatibility; });
+    main.setWindowFactory(Id::frmSaveDocumentMarriageCompatibility,
+                          [] { return new frmSaveDocumentMarriageCompatibility; });
 }

@@ -1,0 +1,39 @@
+#include "numerology/NumerologyLabels.h"
+
+#include "shell/ClickableLabel.h"
+#include "shell/modHelp.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ClickableLabel* MakeForumLabel()
+{
+    auto* label = MakePageLabel(QStringLiteral("Label61"),
+                                QStringLiteral("Talk about numbers, names and love with other members in the "
+                                               "Zel discussion forum."),
+                                PageKey::HomePage);
+    label->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    return label;
+}
+
+NumerologyLabels AddNumerologyLabels(QVBoxLayout* column)
+{
+    NumerologyLabels labels;
+    labels.Label1 = new QLabel(QStringLiteral("Display Your Ad Here Permanently. Contact "));
+    labels.Label1->setObjectName(QStringLiteral("Label1"));
+    labels.Label2 = new QLabel(QStringLiteral("ads@zel-compatibility.example"));
+    labels.Label2->setObjectName(QStringLiteral("Label2"));
+    labels.Label2->setStyleSheet(QStringLiteral("color: #8e3b8f; font-weight: bold;"));
+
+    auto* adRow = new QHBoxLayout;
+    adRow->setSpacing(0);
+    adRow->addWidget(labels.Label1);
+    adRow->addWidget(labels.Label2);
+    adRow->addStretch(1);
+    column->addLayout(adRow);
+
+    labels.Label61 = MakeForumLabel();
+    column->addWidget(labels.Label61);
+    return labels;
+}
