@@ -6,6 +6,7 @@
 #include "shell/modHelp.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -250,9 +251,10 @@ void frmMDI::buildMenus()
 
 void frmMDI::showMenusOfActiveWindow()
 {
+    // A program window without menus of its own leaves the main window's menus in place.
     const MenuBarModel* model = &m_menus;
     if (auto* active = qobject_cast<ProgramWindow*>(m_mdiArea->activeSubWindow());
-        active && active->isVisible() && !active->isClosed())
+        active && active->isVisible() && !active->isClosed() && !active->menuBarModel().actions().isEmpty())
         model = &active->menuBarModel();
     menuBar()->clear();
     menuBar()->addActions(model->actions());
@@ -322,6 +324,18 @@ void frmMDI::setWelcomePanelVisible(bool visible)
 bool frmMDI::isWelcomePanelVisible() const
 {
     return !picMain->isHidden();
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program: its own windows and any separate window
+    // (the place-search browser) go with it.
+    CloseProgramWindows();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)

@@ -56,6 +56,7 @@ public:
     ClickableLabel* Label7 = nullptr;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -166,6 +166,28 @@ private slots:
         QVERIFY(!m_main->isVisible());
     }
 
+    void closingTheMainWindowClosesProgramAndSeparateWindows()
+    {
+        QTest::mouseClick(m_main->cmdSelectOption[3], Qt::LeftButton);
+        QPointer<ProgramWindow> entry = ProgramWindows::Find(ProgramWindowId::frmMainZodiacCompatibility);
+        QWidget separate; // stands for the place-search browser, a window of its own
+        separate.show();
+        m_main->close();
+        QVERIFY(!separate.isVisible());
+        QTRY_VERIFY(!entry);
+    }
+
+    void programWindowWithoutMenusKeepsTheMainMenus()
+    {
+        m_main->setWindowFactory(ProgramWindowId::frmSaveZodiacCompatibility, [] {
+            return new ProgramWindow(ProgramWindowId::frmSaveZodiacCompatibility, QStringLiteral("No menus"),
+                                     QSize(3000, 3000));
+        });
+        ProgramWindows::Open(ProgramWindowId::frmSaveZodiacCompatibility);
+        QCOMPARE(menuBarCaptions(*m_main), (QStringList{QStringLiteral("&File"), QStringLiteral("&Help"),
+                                                        QStringLiteral("&Donate"), QStringLiteral("Make Money &Online")}));
+    }
+
 private:
     std::unique_ptr<frmMDI> m_main;
 };
