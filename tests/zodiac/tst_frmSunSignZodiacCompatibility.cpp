@@ -181,6 +181,19 @@ private slots:
         QCOMPARE(screen->fraSunSignF->title(), QStringLiteral("Taurus"));
     }
 
+    void namesAreShownExactlyAsTyped()
+    {
+        // Typed text is data: what looks like markup is shown as it was typed.
+        const QString name = QStringLiteral("<b>Ann</b> & <i>Co</i>");
+        frmSunSignZodiacCompatibility* screen =
+            result(BornOn(name, QStringLiteral("March"), QStringLiteral("7")), under("Leo", QStringLiteral("<br>")));
+        QVERIFY(screen);
+        QCOMPARE(screen->lblNameM->text(), name);
+        QCOMPARE(screen->lblNameF->text(), QStringLiteral("<br>"));
+        for (QLabel* label : {screen->lblNameM, screen->lblNameF, screen->lblDOBM, screen->lblMatchDescription})
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
     void profileBoxesAreReadOnlyAndTheLongOnesScroll()
     {
         frmSunSignZodiacCompatibility* screen = result(under("Leo"), under("Libra"));
