@@ -1,0 +1,59 @@
+#include "shell/browser/PlaceSearchBrowser.h"
+#include "tests/support/GuiTestSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+// Whether any Qt WebEngine library is mapped into this process.
+bool webEngineMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    return maps.readAll().contains("libQt6WebEngine");
+}
+
+} // namespace
+
+class PlaceSearchStartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ConfigureTestApplication();
+    }
+
+    void mainWindowDoesNotLoadTheBrowser()
+    {
+        TemporarySettings settings;
+        const auto main = MakeMainWindow();
+        QVERIFY(main->isVisible());
+        QVERIFY(!PlaceSearch::IsBrowserLoaded());
+        QVERIFY(!webEngineMapped());
+    }
+
+    void pluginIsFoundFromTheBuildTree()
+    {
+        const QStringList candidates = PlaceSearch::BrowserPluginCandidates();
+#ifdef ZEL_EXPECT_BROWSER_PLUGIN
+        QVERIFY(!candidates.isEmpty());
+        // The program's own folder is tried first.
+        QCOMPARE(QFileInfo(candidates.front()).absolutePath(), QCoreApplication::applicationDirPath());
+        QVERIFY(PlaceSearch::LoadBrowser());
+        QVERIFY(PlaceSearch::IsBrowserLoaded());
+        // Loading the plugin is what brings Qt WebEngine into the process.
+        QVERIFY(webEngineMapped());
+#else
+        QVERIFY(candidates.isEmpty());
+        QVERIFY(!PlaceSearch::LoadBrowser());
+#endif
+    }
+};
+
+QTEST_MAIN(PlaceSearchStartupTest)
+#include "tst_PlaceSearchStartup.moc"
