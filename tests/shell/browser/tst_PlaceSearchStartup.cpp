@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -44,10 +47,20 @@ private slots:
         QVERIFY(!candidates.isEmpty());
         // The program's own folder is tried first.
         QCOMPARE(QFileInfo(candidates.front()).absolutePath(), QCoreApplication::applicationDirPath());
+        // A switch set from outside survives the ones the plugin adds.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=en-US");
         QVERIFY(PlaceSearch::LoadBrowser());
         QVERIFY(PlaceSearch::IsBrowserLoaded());
         // Loading the plugin is what brings Qt WebEngine into the process.
         QVERIFY(webEngineMapped());
+
+        const QStringList switches = QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(u' ');
+        QVERIFY(switches.contains(QStringLiteral("--lang=en-US")));
+        // Chromium refuses to start its sandbox as root; the program turns it off itself.
+        QCOMPARE(switches.contains(QStringLiteral("--no-sandbox")), geteuid() == 0);
+        QCOMPARE(switches.contains(QStringLiteral("--disable-gpu")),
+                 QGuiApplication::platformName() == QLatin1String("offscreen"));
+        QCOMPARE(switches.count(QStringLiteral("--no-sandbox")), geteuid() == 0 ? 1 : 0);
 #else
         QVERIFY(candidates.isEmpty());
         QVERIFY(!PlaceSearch::LoadBrowser());
