@@ -3,6 +3,9 @@
 #include "chinese/frmSaveChineseZodiac.h"
 #include "chinese/frmchiness.h"
 #include "chinese/frmmainChineseZodiac.h"
+#include "moon/frmMainMoonSignCompatibility.h"
+#include "moon/frmMoonSign.h"
+#include "moon/frmSaveMoonSign.h"
 #include "numerology/frmDispMarriageCompatibility.h"
 #include "numerology/frmMainMarriageCompatibility.h"
 #include "numerology/frmSaveDocumentMarriageCompatibility.h"
@@ -20,6 +23,9 @@ void RegisterProgramWindows(frmMDI& main)
     main.setWindowFactory(Id::frmMainZodiacCompatibility, [] { return new frmMainZodiacCompatibility; });
     main.setWindowFactory(Id::frmSunSignZodiacCompatibility, [] { return new frmSunSignZodiacCompatibility; });
     main.setWindowFactory(Id::frmSaveZodiacCompatibility, [] { return new frmSaveZodiacCompatibility; });
+    main.setWindowFactory(Id::frmMainMoonSignCompatibility, [] { return new frmMainMoonSignCompatibility; });
+    main.setWindowFactory(Id::frmMoonSign, [] { return new frmMoonSign; });
+    main.setWindowFactory(Id::frmSaveMoonSign, [] { return new frmSaveMoonSign; });
     main.setWindowFactory(Id::frmMainMarriageCompatibility, [] { return new frmMainMarriageCompatibility; });
     main.setWindowFactory(Id::frmDispMarriageCompatibility, [] { return new frmDispMarriageCompatibility; });
     main.setWindowFactory(Id::frmSaveDocumentMarriageCompatibility,

@@ -1,0 +1,502 @@
+#include "moon/frmMainMoonSignCompatibility.h"
+
+#include "moon/EntryKeyFilter.h"
+#include "moon/MoonState.h"
+#include "moon/frmMoonSign.h"
+#include "moon/modMoonSignWestern.h"
+#include "moon/modMoonsign.h"
+#include "shell/ClickableLabel.h"
+#include "shell/Messages.h"
+#include "shell/PlaceSearch.h"
+#include "shell/Text.h"
+#include "shell/Twips.h"
+#include "shell/modHelp.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+struct frmMainMoonSignCompatibility::Partner {
+    QLineEdit* name;
+    QComboBox* day;
+    QComboBox* month;
+    QComboBox* year;
+    QComboBox* hour;
+    QComboBox* minute;
+    QComboBox* second;
+    QGroupBox* place;
+    QLineEdit* latitudeDegrees;
+    QLineEdit* latitudeMinutes;
+    QRadioButton* north;
+    QRadioButton* south;
+    QLineEdit* longitudeDegrees;
+    QLineEdit* longitudeMinutes;
+    QRadioButton* east;
+    QRadioButton* west;
+    QLineEdit* city;
+    QLineEdit* state;
+    QLineEdit* country;
+    QPushButton* browse;
+};
+
+namespace {
+
+const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                 "July",    "August",   "September", "October", "November", "December"};
+
+QComboBox* makeList(const QString& objectName, int first, int last)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(objectName);
+    list->setEditable(false);
+    for (int n = first; n <= last; ++n)
+        list->addItem(QString::number(n));
+    list->setCurrentIndex(0);
+    return list;
+}
+
+QLineEdit* makeField(const QString& objectName, EntryFilter filter)
+{
+    auto* field = new QLineEdit;
+    field->setObjectName(objectName);
+    EntryKeyFilter::Install(field, filter);
+    return field;
+}
+
+// Degrees or minutes of a coordinate: at most three digits.
+QLineEdit* makeCoordinate(const QString& objectName)
+{
+    QLineEdit* field = makeField(objectName, EntryFilter::Digit);
+    field->setMaxLength(3);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    return field;
+}
+
+QRadioButton* makeOption(const QString& objectName, const QString& caption)
+{
+    auto* option = new QRadioButton(caption);
+    option->setObjectName(objectName);
+    return option;
+}
+
+QLabel* caption(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel* hint(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setStyleSheet(QStringLiteral("color: #555555;"));
+    return label;
+}
+
+bool isLeapYear(int year)
+{
+    return year % 4 == 0;
+}
+
+// February 30 or 31 in a leap year, February 29 to 31 in any other.
+bool isImpossibleFebruaryDay(const QString& month, int day, int year)
+{
+    if (month != QLatin1String("February"))
+        return false;
+    return isLeapYear(year) ? day >= 30 : day >= 29;
+}
+
+bool isImpossibleThirtyFirst(const QString& month, int day)
+{
+    return day == 31 && (month == QLatin1String("April") || month == QLatin1String("June") ||
+                         month == QLatin1String("September") || month == QLatin1String("November"));
+}
+
+} // namespace
+
+frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
+    : ProgramWindow(ProgramWindowId::frmMainMoonSignCompatibility, QStringLiteral("Zel Moon Sign Compatibility"),
+                    QSize(11400, 7200))
+{
+    Label62 = new QLabel(QStringLiteral("Zel Moon Sign Compatibility"));
+    Label62->setObjectName(QStringLiteral("Label62"));
+    Label62->setAlignment(Qt::AlignCenter);
+    QFont titleFont = Label62->font();
+    titleFont.setPointSizeF(14);
+    titleFont.setBold(true);
+    Label62->setFont(titleFont);
+    Label62->setStyleSheet(QStringLiteral("color: #2b2a6b;"));
+
+    Partner you{};
+    Partner partner{};
+    Frame1 = buildPartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Details"), QStringLiteral("Frame8"),
+                               QStringLiteral("M"), you);
+    Frame2 = buildPartnerFrame(QStringLiteral("Frame2"), QStringLiteral("Your Partner's Details"),
+                               QStringLiteral("Frame9"), QStringLiteral("F"), partner);
+
+    txtMName = you.name;
+    cboMDate = you.day;
+    cboMMonth = you.month;
+    cboMYear = you.year;
+    cboMHH = you.hour;
+    cboMMM = you.minute;
+    cboMSS = you.second;
+    Frame8 = you.place;
+    txtMLD = you.latitudeDegrees;
+    txtMLM = you.latitudeMinutes;
+    optMNorth = you.north;
+    optMSouth = you.south;
+    txtMLoD = you.longitudeDegrees;
+    txtMLoM = you.longitudeMinutes;
+    optMEast = you.east;
+    optMWest = you.west;
+    txtMCity = you.city;
+    txtMState = you.state;
+    txtMCountry = you.country;
+    cmdMaleBrowse = you.browse;
+
+    txtFName = partner.name;
+    cboFDate = partner.day;
+    cboFMonth = partner.month;
+    cboFYear = partner.year;
+    cboFHH = partner.hour;
+    cboFMM = partner.minute;
+    cboFSS = partner.second;
+    Frame9 = partner.place;
+    txtFLD = partner.latitudeDegrees;
+    txtFLM = partner.latitudeMinutes;
+    optFNorth = partner.north;
+    optFSouth = partner.south;
+    txtFLoD = partner.longitudeDegrees;
+    txtFLoM = partner.longitudeMinutes;
+    optFEast = partner.east;
+    optFWest = partner.west;
+    txtFCity = partner.city;
+    txtFState = partner.state;
+    txtFCountry = partner.country;
+    cmdFemaleBrowse = partner.browse;
+
+    connect(cmdMaleBrowse, &QPushButton::clicked, this, [this] { Browse(txtMCity, txtMState, txtMCountry); });
+    connect(cmdFemaleBrowse, &QPushButton::clicked, this, [this] { Browse(txtFCity, txtFState, txtFCountry); });
+
+    cmdCalculate = new QPushButton(QStringLiteral("Get &Moon Sign Compatibility"));
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    QFont actionFont = cmdCalculate->font();
+    actionFont.setBold(true);
+    cmdCalculate->setFont(actionFont);
+    cmdCalculate->setMinimumHeight(Twips(480));
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMainMoonSignCompatibility::Calculate);
+
+    cmdDonate = new QPushButton(QStringLiteral("Donate"));
+    cmdDonate->setObjectName(QStringLiteral("cmdDonate"));
+    cmdDonate->setMinimumHeight(Twips(480));
+    connect(cmdDonate, &QPushButton::clicked, this, [] { modHelp::OpenPage(PageKey::Donate); });
+
+    lblFullBrand = new QLabel(QStringLiteral(
+        "Run your own astrology site: this software can be fully branded with your web site's name and address."));
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    lblFullBrand->setWordWrap(true);
+    lblFullBrand->setStyleSheet(QStringLiteral("color: #6b2a2a;"));
+    lblCobrand = MakePageLabel(QStringLiteral("lblCobrand"),
+                               QStringLiteral("Co-brand this software with your web site. Click here for more details."),
+                               PageKey::CoBrand);
+    Label61 = MakePageLabel(QStringLiteral("Label61"),
+                            QStringLiteral("Share your moon sign in the Zel astrology forum at "
+                                           "www.zel-compatibility.example"),
+                            PageKey::HomePage);
+    for (ClickableLabel* link : {lblCobrand, Label61})
+        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+
+    auto* partners = new QHBoxLayout;
+    partners->addWidget(Frame1, 1);
+    partners->addWidget(Frame2, 1);
+
+    auto* actions = new QHBoxLayout;
+    actions->addStretch(1);
+    actions->addWidget(cmdCalculate, 3);
+    actions->addWidget(cmdDonate, 1);
+    actions->addStretch(1);
+
+    auto* column = new QVBoxLayout(body());
+    column->addWidget(Label62);
+    column->addLayout(partners);
+    column->addLayout(actions);
+    column->addWidget(lblFullBrand);
+    column->addWidget(lblCobrand);
+    column->addWidget(Label61);
+    column->addStretch(1);
+
+    // Tab order: every field of the first partner, then of the second, then the rest.
+    const QList<QWidget*> order{
+        txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD,
+        txtMLoM,  txtMCity, txtMState, txtMCountry, txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM,
+        cboFSS,   txtFLD,   txtFLM,    txtFLoD,  txtFLoM,  txtFCity, txtFState, txtFCountry, cmdCalculate,
+        cmdDonate, optMNorth, optMSouth, optMEast, optMWest, cmdMaleBrowse, optFNorth, optFSouth, optFEast,
+        optFWest, cmdFemaleBrowse,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    buildMenus();
+    txtMName->setFocus();
+}
+
+QGroupBox* frmMainMoonSignCompatibility::buildPartnerFrame(const QString& frameName, const QString& title,
+                                                           const QString& placeFrameName, const QString& suffix,
+                                                           Partner& f)
+{
+    auto* frame = new QGroupBox(title);
+    frame->setObjectName(frameName);
+
+    f.name = makeField(QStringLiteral("txt%1Name").arg(suffix), EntryFilter::Letter);
+    f.day = makeList(QStringLiteral("cbo%1Date").arg(suffix), 1, 31);
+    f.month = new QComboBox;
+    f.month->setObjectName(QStringLiteral("cbo%1Month").arg(suffix));
+    f.month->setEditable(false);
+    for (const char* month : kMonths)
+        f.month->addItem(QString::fromLatin1(month));
+    f.month->setCurrentIndex(0);
+    f.year = makeList(QStringLiteral("cbo%1Year").arg(suffix), modMoonsign::FirstYear, modMoonsign::LastYear);
+    f.hour = makeList(QStringLiteral("cbo%1HH").arg(suffix), 0, 24);
+    f.minute = makeList(QStringLiteral("cbo%1MM").arg(suffix), 0, 59);
+    f.second = makeList(QStringLiteral("cbo%1SS").arg(suffix), 0, 59);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(f.day, 2);
+    dateRow->addWidget(f.month, 4);
+    dateRow->addWidget(f.year, 3);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(f.hour, 2);
+    timeRow->addWidget(f.minute, 2);
+    timeRow->addWidget(f.second, 2);
+    timeRow->addWidget(hint(QStringLiteral("(HH/MM/SS)")), 3);
+
+    f.place = new QGroupBox(QStringLiteral("Place Of Birth"));
+    f.place->setObjectName(placeFrameName);
+    f.latitudeDegrees = makeCoordinate(QStringLiteral("txt%1LD").arg(suffix));
+    f.latitudeMinutes = makeCoordinate(QStringLiteral("txt%1LM").arg(suffix));
+    f.north = makeOption(QStringLiteral("opt%1North").arg(suffix), QStringLiteral("North"));
+    f.south = makeOption(QStringLiteral("opt%1South").arg(suffix), QStringLiteral("South"));
+    f.longitudeDegrees = makeCoordinate(QStringLiteral("txt%1LoD").arg(suffix));
+    f.longitudeMinutes = makeCoordinate(QStringLiteral("txt%1LoM").arg(suffix));
+    f.east = makeOption(QStringLiteral("opt%1East").arg(suffix), QStringLiteral("East"));
+    f.west = makeOption(QStringLiteral("opt%1West").arg(suffix), QStringLiteral("West"));
+    // Each direction pair is one choice of its own; neither is chosen at first.
+    for (auto pair : {std::pair{f.north, f.south}, std::pair{f.east, f.west}}) {
+        auto* group = new QButtonGroup(frame);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
+    f.city = makeField(QStringLiteral("txt%1City").arg(suffix), EntryFilter::Letter);
+    f.state = makeField(QStringLiteral("txt%1State").arg(suffix), EntryFilter::Place);
+    f.country = makeField(QStringLiteral("txt%1Country").arg(suffix), EntryFilter::Place);
+    f.browse = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude in Google"));
+    f.browse->setObjectName(suffix == QLatin1String("M") ? QStringLiteral("cmdMaleBrowse")
+                                                         : QStringLiteral("cmdFemaleBrowse"));
+
+    auto* placeGrid = new QGridLayout(f.place);
+    int row = 0;
+    for (auto [label, degrees, minutes, first, second] :
+         {std::tuple{QStringLiteral("Latitude:"), f.latitudeDegrees, f.latitudeMinutes, f.north, f.south},
+          std::tuple{QStringLiteral("Longitude:"), f.longitudeDegrees, f.longitudeMinutes, f.east, f.west}}) {
+        auto* coordinate = new QHBoxLayout;
+        coordinate->addWidget(degrees);
+        coordinate->addWidget(minutes);
+        coordinate->addWidget(hint(QStringLiteral("DEG/MIN")));
+        coordinate->addSpacing(6);
+        coordinate->addWidget(first);
+        coordinate->addWidget(second);
+        coordinate->addStretch(1);
+        placeGrid->addWidget(caption(label, degrees), row, 0);
+        placeGrid->addLayout(coordinate, row, 1);
+        ++row;
+    }
+    for (auto [label, field] : {std::pair{QStringLiteral("City:"), f.city}, std::pair{QStringLiteral("State:"), f.state},
+                                std::pair{QStringLiteral("Country:"), f.country}}) {
+        placeGrid->addWidget(caption(label, field), row, 0);
+        placeGrid->addWidget(field, row, 1);
+        ++row;
+    }
+    placeGrid->addWidget(f.browse, row, 0, 1, 2);
+    placeGrid->setColumnStretch(1, 1);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(caption(QStringLiteral("Name:"), f.name), 0, 0);
+    grid->addWidget(f.name, 0, 1);
+    grid->addWidget(caption(QStringLiteral("Date Of Birth:"), f.day), 1, 0);
+    grid->addLayout(dateRow, 1, 1);
+    grid->addWidget(caption(QStringLiteral("Time Of Birth:"), f.hour), 2, 0);
+    grid->addLayout(timeRow, 2, 1);
+    grid->addWidget(f.place, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(4, 1);
+    return frame;
+}
+
+void frmMainMoonSignCompatibility::buildMenus()
+{
+    MenuBarModel& bar = menuBarModel();
+    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddMenuItem(file, QStringLiteral("&Moon Sign Compatibility"), QStringLiteral("mnuCalculate")),
+            &QAction::triggered, this, &frmMainMoonSignCompatibility::Calculate);
+    file->addSeparator();
+    connect(AddMenuItem(file, QStringLiteral("&Exit"), QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+    modHelp::AddSharedMenus(bar, objectName());
+}
+
+bool frmMainMoonSignCompatibility::ValidateEntries()
+{
+    // Emptiness is judged on the text as typed: a field of blanks passes.
+    struct Required {
+        QLineEdit* field;
+        const char* message;
+    };
+    struct Directions {
+        QRadioButton* first;
+        QRadioButton* second;
+        const char* message;
+    };
+    const auto check = [](std::initializer_list<Required> fields, std::initializer_list<Directions> pairs) {
+        for (const Required& required : fields) {
+            if (required.field->text().isEmpty()) {
+                ShowMessage(QString::fromLatin1(required.message), MessageIcon::Error);
+                required.field->setFocus();
+                return false;
+            }
+        }
+        for (const Directions& pair : pairs) {
+            if (!pair.first->isChecked() && !pair.second->isChecked()) {
+                ShowMessage(QString::fromLatin1(pair.message), MessageIcon::Error);
+                pair.first->setChecked(true);
+                return false;
+            }
+        }
+        return true;
+    };
+
+    if (!check({{txtMName, "Please Enter Your Name"},
+                {txtMLD, "Please Enter Degree in Latitude"},
+                {txtMLM, "Please Enter Minutes in Latitude"},
+                {txtMLoD, "Please Enter Degree in Longitude"},
+                {txtMLoM, "Please Enter Minute in Longitude"},
+                {txtMCity, "Please Enter City"},
+                {txtMState, "Please Enter State"},
+                {txtMCountry, "Please Enter Country"}},
+               {{optMNorth, optMSouth, "Please Select Direction For The Latitude"},
+                {optMEast, optMWest, "Please Select Direction For The Longitude"}}))
+        return false;
+    if (!check({{txtFName, "Please Enter Your Partner's Name"},
+                {txtFLD, "Please Enter Degree in Latitude"},
+                {txtFLM, "Please Enter Minutes in Latitude"},
+                {txtFLoD, "Please Enter Degree in Longitude"},
+                {txtFLoM, "Please Enter Minutes in Longitude"},
+                {txtFCity, "Please Enter City"},
+                {txtFState, "Please Enter State"},
+                {txtFCountry, "Please Enter Country"}},
+               {{optFNorth, optFSouth, "Please Select Direction For The Latitude"},
+                {optFEast, optFWest, "Please Select Direction For The Longitude"}}))
+        return false;
+
+    const QString monthM = cboMMonth->currentText();
+    const int dayM = cboMDate->currentText().toInt();
+    const QString monthF = cboFMonth->currentText();
+    const int dayF = cboFDate->currentText().toInt();
+    if (isImpossibleFebruaryDay(monthM, dayM, cboMYear->currentText().toInt())) {
+        ShowMessage(QStringLiteral("Please Enter Your Correct Date Or Month!"), MessageIcon::Information);
+        return false;
+    }
+    if (isImpossibleThirtyFirst(monthM, dayM)) {
+        ShowMessage(QStringLiteral("Please Enter Your Correct Date Or Month !"), MessageIcon::Information);
+        return false;
+    }
+    if (isImpossibleFebruaryDay(monthF, dayF, cboFYear->currentText().toInt())) {
+        ShowMessage(QStringLiteral("Please Enter Your Partner's Correct Date Or Month!"), MessageIcon::Information);
+        return false;
+    }
+    if (isImpossibleThirtyFirst(monthF, dayF)) {
+        ShowMessage(QStringLiteral("Please Enter Your Partner's Correct Date Or Month !"), MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void frmMainMoonSignCompatibility::Calculate()
+{
+    if (!ValidateEntries())
+        return;
+
+    const QString nameM = TrimBlanks(txtMName->text());
+    const int dayM = cboMDate->currentText().toInt();
+    const int monthM = cboMMonth->currentIndex();
+    const QString monthNameM = cboMMonth->currentText();
+    const int yearM = cboMYear->currentText().toInt();
+    const std::string_view codeM = modMoonsign::FindMoonSign(dayM, monthM, yearM);
+
+    const QString nameF = TrimBlanks(txtFName->text());
+    const int dayF = cboFDate->currentText().toInt();
+    const int monthF = cboFMonth->currentIndex();
+    const QString monthNameF = cboFMonth->currentText();
+    const int yearF = cboFYear->currentText().toInt();
+    const std::string_view codeF = modMoonsign::FindMoonSign(dayF, monthF, yearF);
+
+    MoonState& state = TheMoonState();
+    state.MoonSignM = std::string(modMoonSignWestern::SignName(codeM));
+    state.MoonSignF = std::string(modMoonSignWestern::SignName(codeF));
+
+    // The result screen loads itself from the state when it is created; one left over
+    // from an earlier calculation would show the earlier pair.
+    if (ProgramWindow* stale = ProgramWindows::Find(ProgramWindowId::frmMoonSign)) {
+        stale->close();
+        delete stale; // not left for later, or the registry would hand it out again
+    }
+    auto* result = ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign);
+    if (!result)
+        return;
+
+    const auto birthDate = [](const QString& month, int day, int year) {
+        return QStringLiteral("%1 %2, %3").arg(month).arg(day).arg(year);
+    };
+    const auto birthTime = [](QComboBox* hour, QComboBox* minute, QComboBox* second) {
+        return hour->currentText() + u':' + minute->currentText() + u':' + second->currentText();
+    };
+    result->txtUserM->setText(nameM);
+    result->txtDOBM->setText(birthDate(monthNameM, dayM, yearM));
+    result->txtTOBM->setText(birthTime(cboMHH, cboMMM, cboMSS));
+    result->txtCityM->setText(txtMCity->text());
+    result->txtStateM->setText(txtMState->text());
+    result->txtCountryM->setText(txtMCountry->text());
+    result->txtMoonM->setText(QString::fromStdString(state.MoonSignM));
+    result->txtUserF->setText(nameF);
+    result->txtDOBF->setText(birthDate(monthNameF, dayF, yearF));
+    result->txtTOBF->setText(birthTime(cboFHH, cboFMM, cboFSS));
+    result->txtCityF->setText(txtFCity->text());
+    result->txtStateF->setText(txtFState->text());
+    result->txtCountryF->setText(txtFCountry->text());
+    result->txtMoonF->setText(QString::fromStdString(state.MoonSignF));
+
+    close();
+    result->cmdMoonCompatibilityAnalysis->setFocus();
+    ProgramWindows::SetWelcomePanelVisible(false);
+}
+
+void frmMainMoonSignCompatibility::Browse(QLineEdit* city, QLineEdit* state, QLineEdit* country)
+{
+    for (auto [field, message] : {std::pair{city, "Please Enter City"}, std::pair{state, "Please Enter State"},
+                                  std::pair{country, "Please Enter Country"}}) {
+        if (field->text().isEmpty()) {
+            ShowMessage(QString::fromLatin1(message), MessageIcon::Error);
+            field->setFocus();
+            return;
+        }
+    }
+    OpenPlaceSearch(city->text(), state->text(), country->text());
+}
