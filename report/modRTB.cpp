@@ -57,11 +57,12 @@ void applyRanges(QTextDocument* document, const QList<FormatRange>& ranges)
     }
 }
 
-// Gives every detected address in the document the link format it does not have yet.
-void markLinks(QTextDocument* document)
+// Gives every detected address in the blocks from first to last (inclusive) the link format
+// it does not have yet.
+void markLinks(QTextDocument* document, QTextBlock first, const QTextBlock& last)
 {
     QList<FormatRange> ranges;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
         for (const LinkSpan& span : FindWebAddresses(block.text())) {
             const int from = block.position() + int(span.start);
             const int to = from + int(span.length);
@@ -86,6 +87,8 @@ void markLinks(QTextDocument* document)
                 ranges.append({start, end, format});
             }
         }
+        if (block == last)
+            break;
     }
     applyRanges(document, ranges);
 }
@@ -131,16 +134,19 @@ void EnableReportLinks(QTextBrowser* view, QWidget* owner)
     view->setOpenExternalLinks(false);
     state.anchorClicked = QObject::connect(view, &QTextBrowser::anchorClicked, view, &openLink);
     QTextDocument* document = view->document();
-    state.contentsChanged = QObject::connect(document, &QTextDocument::contentsChanged, view, [document] {
-        LinkState& current = links();
-        if (current.marking)
-            return;
-        current.marking = true;
-        markLinks(document);
-        current.marking = false;
-    });
+    // Only the paragraphs a change touched are searched again, so composing a long report
+    // run by run stays linear.
+    state.contentsChanged = QObject::connect(
+        document, &QTextDocument::contentsChange, view, [document](int position, int, int added) {
+            LinkState& current = links();
+            if (current.marking)
+                return;
+            current.marking = true;
+            markLinks(document, document->findBlock(position), document->findBlock(position + added));
+            current.marking = false;
+        });
     state.marking = true;
-    markLinks(document);
+    markLinks(document, document->begin(), document->lastBlock());
     state.marking = false;
 }
 

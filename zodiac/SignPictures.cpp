@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace SignPictures {
@@ -24,15 +25,38 @@ QString ResourcePath(const QString& sign)
 
 } // namespace SignPictures
 
+// The pictures live in a static library's resource; make sure it is registered. (The macro
+// declares a function of the global namespace, so it cannot sit in the one below.)
+static void registerPictureResource()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace {
+
+// The parsed pictures, shared by every image list: read when the first result screen
+// opens, then kept, so going back and forth between screens does not parse them again.
+const std::vector<std::pair<QString, SignImageList::Picture>>& parsedPictures()
+{
+    static const auto pictures = [] {
+        registerPictureResource();
+        std::vector<std::pair<QString, SignImageList::Picture>> parsed;
+        for (const QString& key : SignPictures::Keys()) {
+            auto picture = std::make_shared<QSvgRenderer>(SignPictures::ResourcePath(key));
+            if (picture->isValid())
+                parsed.emplace_back(key, std::move(picture));
+        }
+        return parsed;
+    }();
+    return pictures;
+}
+
+} // namespace
+
 SignImageList::SignImageList()
 {
-    // The pictures live in a static library's resource; make sure it is registered.
-    Q_INIT_RESOURCE(pictures);
-    for (const QString& key : SignPictures::Keys()) {
-        auto picture = std::make_shared<QSvgRenderer>(SignPictures::ResourcePath(key));
-        if (picture->isValid())
-            m_entries.push_back({key, std::move(picture)});
-    }
+    for (const auto& [key, picture] : parsedPictures())
+        m_entries.push_back({key, picture});
 }
 
 SignImageList::~SignImageList() = default;
@@ -75,14 +99,20 @@ void SignPictureLabel::render()
     // Square pictures fill the shorter side of the box.
     const int side = qMin(box.width(), box.height());
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        m_picture->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+    // Layouts resize a box several times while a screen opens; each size is drawn once.
+    const QString cacheKey = QStringLiteral("sign:%1:%2:%3").arg(m_key).arg(side).arg(ratio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(cacheKey, &pixmap)) {
+        pixmap = QPixmap(QSize(side, side) * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_picture->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(cacheKey, pixmap);
     }
-    pixmap.setDevicePixelRatio(ratio);
     setPixmap(pixmap);
 }
 
