@@ -7,6 +7,7 @@
 #include "shell/Messages.h"
 #include "shell/Text.h"
 #include "shell/modHelp.h"
+#include "shell/TabChain.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -156,14 +157,8 @@ frmmainChineseZodiac::frmmainChineseZodiac()
     column->addWidget(Label2);
     column->addStretch(1);
 
-    setTabOrder(txtMaleName, cboMaleMonth);
-    setTabOrder(cboMaleMonth, CboMaleDate);
-    setTabOrder(CboMaleDate, cboMaleYear);
-    setTabOrder(cboMaleYear, txtFemaleName);
-    setTabOrder(txtFemaleName, cboFemaleMonth);
-    setTabOrder(cboFemaleMonth, cboFemaleDate);
-    setTabOrder(cboFemaleDate, cboFemaleYear);
-    setTabOrder(cboFemaleYear, cmdProceed);
+    SetTabChain({txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear, txtFemaleName, cboFemaleMonth, cboFemaleDate,
+                 cboFemaleYear, cmdProceed});
 
     buildMenus();
 }

@@ -11,6 +11,7 @@
 #include "shell/Text.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
+#include "shell/TabChain.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -234,15 +235,13 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
     column->addStretch(1);
 
     // Tab order: every field of the first partner, then of the second, then the rest.
-    const QList<QWidget*> order{
+    SetTabChain({
         txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD,
         txtMLoM,  txtMCity, txtMState, txtMCountry, txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM,
         cboFSS,   txtFLD,   txtFLM,    txtFLoD,  txtFLoM,  txtFCity, txtFState, txtFCountry, cmdCalculate,
         cmdDonate, optMNorth, optMSouth, optMEast, optMWest, cmdMaleBrowse, optFNorth, optFSouth, optFEast,
         optFWest, cmdFemaleBrowse,
-    };
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    });
 
     buildMenus();
     txtMName->setFocus();

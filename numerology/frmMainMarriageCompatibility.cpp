@@ -8,6 +8,7 @@
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
+#include "shell/TabChain.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -192,10 +193,8 @@ frmMainMarriageCompatibility::frmMainMarriageCompatibility()
     column->addStretch(1);
     column->addWidget(buildBottomFrame());
 
-    const QList<QWidget*> tabOrder{txtMF, txtMM, txtML, cboMM, cboMD, cboMY, txtFF, txtFM, txtFL,
-                                   cboFM, cboFD, cboFY, cmdCR,  cmdD,  cmdLP, cmdExit, cmdNav, Command3};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    SetTabChain({txtMF, txtMM, txtML, cboMM, cboMD, cboMY, txtFF, txtFM, txtFL, cboFM, cboFD, cboFY, cmdCR, cmdD,
+                 cmdLP, cmdExit, cmdNav, Command3});
 
     buildMenus();
 }

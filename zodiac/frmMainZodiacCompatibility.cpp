@@ -4,6 +4,7 @@
 #include "shell/Messages.h"
 #include "shell/Text.h"
 #include "shell/modHelp.h"
+#include "shell/TabChain.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
@@ -153,18 +154,8 @@ frmMainZodiacCompatibility::frmMainZodiacCompatibility()
     column->addWidget(Label3);
     column->addStretch(1);
 
-    setTabOrder(txtNameM, optSexM[0]);
-    setTabOrder(optSexM[0], optSexM[1]);
-    setTabOrder(optSexM[1], cboMonthM);
-    setTabOrder(cboMonthM, cboDateM);
-    setTabOrder(cboDateM, cboYearM);
-    setTabOrder(cboYearM, txtNameF);
-    setTabOrder(txtNameF, optSexF[0]);
-    setTabOrder(optSexF[0], optSexF[1]);
-    setTabOrder(optSexF[1], cboMonthF);
-    setTabOrder(cboMonthF, cboDateF);
-    setTabOrder(cboDateF, cboYearF);
-    setTabOrder(cboYearF, cmdSunSign);
+    SetTabChain({txtNameM, optSexM[0], optSexM[1], cboMonthM, cboDateM, cboYearM, txtNameF, optSexF[0], optSexF[1],
+                 cboMonthF, cboDateF, cboYearF, cmdSunSign});
 
     buildMenus();
 }

@@ -3,6 +3,7 @@
 #include "shell/ClickableLabel.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
+#include "shell/TabChain.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
@@ -314,16 +315,9 @@ frmSunSignZodiacCompatibility::PartnerControls frmSunSignZodiacCompatibility::bu
     grid->setRowStretch(2, 2);
     grid->setRowStretch(5, 1);
 
-    setTabOrder(c.txtElement, c.txtRulingPlanet);
-    setTabOrder(c.txtRulingPlanet, c.txtPositiveTraits);
-    setTabOrder(c.txtPositiveTraits, c.txtNegativeTraits);
-    setTabOrder(c.txtNegativeTraits, c.txtLuckyNumber);
-    setTabOrder(c.txtLuckyNumber, c.txtLuckyColor);
-    setTabOrder(c.txtLuckyColor, c.txtLuckyDay);
-    setTabOrder(c.txtLuckyDay, c.txtCompatibility);
-    setTabOrder(c.txtCompatibility, c.txtFamousPersons);
-    setTabOrder(c.txtFamousPersons, c.txtBirthStone);
-    setTabOrder(c.txtBirthStone, c.txtQuality);
+    SetTabChain({c.txtElement, c.txtRulingPlanet, c.txtPositiveTraits, c.txtNegativeTraits, c.txtLuckyNumber,
+                 c.txtLuckyColor, c.txtLuckyDay, c.txtCompatibility, c.txtFamousPersons, c.txtBirthStone,
+                 c.txtQuality});
 
     auto* row = new QHBoxLayout(c.page);
     row->addWidget(c.fraUser);
