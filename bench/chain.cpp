@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,6 +36,12 @@ void choose(ProgramWindowId window, const char* name, const QString& item)
 {
     if (auto* list = control<QComboBox>(window, name))
         list->setCurrentIndex(list->findText(item));
+}
+
+void check(ProgramWindowId window, const char* name)
+{
+    if (auto* option = control<QRadioButton>(window, name))
+        option->setChecked(true);
 }
 
 void press(ProgramWindowId window, const char* name)
@@ -81,6 +88,26 @@ int main(int argc, char* argv[])
              press(Id::frmchiness, "cmdPrint");
          },
          Id::frmSaveChineseZodiac},
+        {"moon sign", 1,
+         [] {
+             const Id entry = Id::frmMainMoonSignCompatibility;
+             for (const char* side : {"M", "F"}) {
+                 const QString prefix = QStringLiteral("txt") + QLatin1String(side);
+                 const auto field = [&](const char* name) { return (prefix + QLatin1String(name)).toLatin1(); };
+                 type(entry, field("Name").constData(), QStringLiteral("ANN"));
+                 for (const char* number : {"LD", "LM", "LoD", "LoM"})
+                     type(entry, field(number).constData(), QStringLiteral("12"));
+                 type(entry, field("City").constData(), QStringLiteral("PARIS"));
+                 type(entry, field("State").constData(), QStringLiteral("ILE DE FRANCE"));
+                 type(entry, field("Country").constData(), QStringLiteral("FRANCE"));
+                 const QString opt = QStringLiteral("opt") + QLatin1String(side);
+                 check(entry, (opt + QStringLiteral("North")).toLatin1().constData());
+                 check(entry, (opt + QStringLiteral("East")).toLatin1().constData());
+             }
+             press(entry, "cmdCalculate");
+             press(Id::frmMoonSign, "cmdPrint");
+         },
+         Id::frmSaveMoonSign},
         {"numerology", 2,
          [] {
              const Id entry = Id::frmMainMarriageCompatibility;
