@@ -12,7 +12,7 @@ const std::array<KeyedText, 5> ChineseElementTexts{{
     {"Fire",
      R"~(Fire gives you passion, warmth and a bright, adventurous energy that draws people toward you. You are a natural leader, dynamic and expressive, happiest when you can inspire others and make things happen quickly. Your enthusiasm lights up every gathering. But fire can burn too hot: you may be impatient, impulsive or demanding, so learn to pace yourself and consider other viewpoints.)~"},
     {"Earth",
-     R"~(Earth gives you a stable, sensible and patient character. You are practical and trustworthy, skilled at planning, saving and building things that last, and others turn to you for calm advice in a crisis. Your loyalty runs deep and your judgement is sound. The risk is that you become too cautious or set in your ways, so allow yourself some adventure and room for change.)~"},
+     R"~(Earth gives you a stable, sensible and patient character. You are practical and trustworthy, skilled at planning, saving and building things that last, and others turn to you for calm advice in a crisis. Your loyalty runs deep and your judgment is sound. The risk is that you become too cautious or set in your ways, so allow yourself some adventure and room for change.)~"},
 }};
 
 } // namespace content

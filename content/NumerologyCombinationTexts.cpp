@@ -37,10 +37,10 @@ constexpr std::string_view k21 =
     R"~(You two fit together well, with the gentle partner smoothing the way while the bold partner sets the course. Such fixed roles feel comfortable, but swap them now and then so neither of you feels taken for granted.)~";
 
 constexpr std::string_view k13 =
-    R"~(Your partnership combines drive with imagination, and together you can launch bright, original projects. Let the 1 steer while the 3 adds colour, and make sure both of you get the applause.)~";
+    R"~(Your partnership combines drive with imagination, and together you can launch bright, original projects. Let the 1 steer while the 3 adds color, and make sure both of you get the applause.)~";
 
 constexpr std::string_view k31 =
-    R"~(Your partnership combines drive with imagination, and together you can launch bold, original projects. Let the 1 steer while the 3 adds colour, and make sure both of you get the applause.)~";
+    R"~(Your partnership combines drive with imagination, and together you can launch bold, original projects. Let the 1 steer while the 3 adds color, and make sure both of you get the applause.)~";
 
 constexpr std::string_view k14 =
     R"~(You two combine initiative with persistence: one of you has the ideas, the other has the patience to build them. Respect each other's pace, because the 1 may find the 4 slow and the 4 may find the 1 reckless.)~";
@@ -82,7 +82,7 @@ constexpr std::string_view k29 =
     R"~(You two are both kind, idealistic and attentive to others, and your union can be deeply sympathetic. Be careful not to give so much to friends and causes that nothing is left for yourselves.)~";
 
 constexpr std::string_view k34 =
-    R"~(Your partnership mixes spontaneity with discipline, which can be either a fine balance or a source of friction. Let the 4 provide structure and the 3 provide joy, and criticise each other's habits gently.)~";
+    R"~(Your partnership mixes spontaneity with discipline, which can be either a fine balance or a source of friction. Let the 4 provide structure and the 3 provide joy, and criticize each other's habits gently.)~";
 
 constexpr std::string_view k35 =
     R"~(You two are lively, witty and restless, and life together rarely stands still. Your shared love of fun is a gift, but someone must handle the practical side, so divide the dull tasks fairly.)~";
@@ -115,7 +115,7 @@ constexpr std::string_view k48 =
     R"~(You two are hard-working and practical, and together you can build considerable security and wealth. Keep an eye on stress and overwork, and let some warmth and leisure into your well-ordered life.)~";
 
 constexpr std::string_view k49 =
-    R"~(Your partnership pairs the practical with the visionary, so misunderstandings can arise over what truly matters. The 4 can help the 9 realise its ideals, and the 9 can show the 4 a wider horizon.)~";
+    R"~(Your partnership pairs the practical with the visionary, so misunderstandings can arise over what truly matters. The 4 can help the 9 realize its ideals, and the 9 can show the 4 a wider horizon.)~";
 
 constexpr std::string_view k56 =
     R"~(You two are a mix of freedom and responsibility, and your priorities may pull in opposite directions. The 5 should offer reliability at home, and the 6 should avoid trying to tie the 5 down too tightly.)~";
