@@ -11,26 +11,17 @@ namespace {
 
 // Chromium reads its switches when Qt WebEngine starts, on the first browser view. Run as
 // root (containers, CI) it refuses to start its sandbox, so the program turns the sandbox
-// off itself; without a display there is no graphics card to use either. Switches that
-// are already set are kept.
+// off itself; without a display there is no graphics card to use either. The program
+// takes no settings from the environment, so it sets exactly the switches it needs.
 void prepareChromiumSwitches()
 {
-    static const char* const name = "QTWEBENGINE_CHROMIUM_FLAGS";
-    QStringList switches = QString::fromLocal8Bit(qgetenv(name)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QStringList wanted;
+    QStringList switches;
     if (geteuid() == 0)
-        wanted << QStringLiteral("--no-sandbox");
+        switches << QStringLiteral("--no-sandbox");
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        wanted << QStringLiteral("--disable-gpu");
-    bool changed = false;
-    for (const QString& option : wanted) {
-        if (!switches.contains(option)) {
-            switches << option;
-            changed = true;
-        }
-    }
-    if (changed)
-        qputenv(name, switches.join(QLatin1Char(' ')).toLocal8Bit());
+        switches << QStringLiteral("--disable-gpu");
+    if (!switches.isEmpty())
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches.join(QLatin1Char(' ')).toLocal8Bit());
 }
 
 QLoggingCategory::CategoryFilter g_previousLogFilter = nullptr;
