@@ -1,5 +1,7 @@
 #include "report/ReportLinks.h"
 
+#include "shell/modHelp.h"
+
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -26,7 +28,5 @@ QList<LinkSpan> FindWebAddresses(const QString& text)
 
 bool IsWebAddress(const QString& address)
 {
-    const QUrl url(address, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+    return modHelp::IsWebAddress(QUrl(address, QUrl::StrictMode));
 }

@@ -4,8 +4,8 @@
 #include "report/ReportLinks.h"
 #include "report/RtfWriter.h"
 #include "shell/Messages.h"
+#include "shell/modHelp.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QPointer>
 #include <QPrinter>
@@ -117,9 +117,7 @@ void unmarkLinks(QTextDocument* document)
 
 void openLink(const QUrl& url)
 {
-    const QString address = url.toString();
-    if (IsWebAddress(address))
-        QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    modHelp::OpenWebAddress(QUrl(url.toString(), QUrl::StrictMode));
 }
 
 } // namespace

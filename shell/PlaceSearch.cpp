@@ -5,7 +5,6 @@
 #include "shell/modHelp.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
@@ -41,7 +40,7 @@ void openInDefaultBrowser(const QString& searchText)
     // "#" in a place name stay part of the query text.
     url.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(searchText)),
                  QUrl::StrictMode);
-    QDesktopServices::openUrl(url);
+    modHelp::OpenWebAddress(url);
 }
 
 } // namespace

@@ -73,7 +73,19 @@ QString PageAddress(const QString& pageKey)
 
 void OpenPage(const QString& pageKey)
 {
-    QDesktopServices::openUrl(QUrl(PageAddress(pageKey)));
+    OpenWebAddress(QUrl(PageAddress(pageKey)));
+}
+
+bool IsWebAddress(const QUrl& address)
+{
+    const QString scheme = address.scheme().toLower();
+    return address.isValid() && (scheme == u"http" || scheme == u"https") && !address.host().isEmpty();
+}
+
+void OpenWebAddress(const QUrl& address)
+{
+    if (IsWebAddress(address))
+        QDesktopServices::openUrl(address);
 }
 
 QString EncodeReminderDate(const QDate& date)

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -26,6 +27,13 @@ QString PageAddress(const QString& pageKey);
 
 // Opens the page in the user's default browser; whether that works is not checked.
 void OpenPage(const QString& pageKey);
+
+// Whether an address may be handed to the desktop: only http and https addresses ever are.
+bool IsWebAddress(const QUrl& address);
+
+// Hands a web address to the desktop to open in the default browser; every page the
+// program opens goes through here. Anything that is not a web address is refused.
+void OpenWebAddress(const QUrl& address);
 
 // Runs once at start-up: remembers the day of the last reminder in the settings store
 // and, when it lies more than 14 days away from today, asks whether to look for an update.

@@ -53,6 +53,16 @@ private slots:
         QCOMPARE(urls.urls(), QList<QUrl>{PageUrl(PageKey::Donate)});
     }
 
+    void onlyWebAddressesReachTheDesktop()
+    {
+        UrlCapture urls;
+        for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "mailto:a@b.example", "http://", "calc.exe"})
+            modHelp::OpenWebAddress(QUrl(QString::fromLatin1(refused)));
+        QVERIFY(urls.urls().isEmpty());
+        modHelp::OpenWebAddress(QUrl(QStringLiteral("https://www.google.com/search?q=Paris")));
+        QCOMPARE(urls.urls(), QList<QUrl>{QUrl(QStringLiteral("https://www.google.com/search?q=Paris"))});
+    }
+
     void reminderDateIsStoredShiftedBy85()
     {
         const QString encoded = modHelp::EncodeReminderDate(QDate(2026, 1, 5));
