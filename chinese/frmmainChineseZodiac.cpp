@@ -178,16 +178,10 @@ void frmmainChineseZodiac::buildMenus()
 bool frmmainChineseZodiac::ValidateChineseEntry()
 {
     // The check is on the text as typed: a name of blanks passes.
-    if (txtMaleName->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please enter your Name"), MessageIcon::Information);
-        txtMaleName->setFocus();
-        return false;
-    }
-    if (txtFemaleName->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please Enter Youe Partner's Name"), MessageIcon::Information);
-        txtFemaleName->setFocus();
-        return false;
-    }
+    if (txtMaleName->text().isEmpty())
+        return RefuseEntry(txtMaleName, QStringLiteral("Please enter your Name"), MessageIcon::Information);
+    if (txtFemaleName->text().isEmpty())
+        return RefuseEntry(txtFemaleName, QStringLiteral("Please Enter Youe Partner's Name"), MessageIcon::Information);
     return true;
 }
 
@@ -202,16 +196,15 @@ void frmmainChineseZodiac::Proceed()
                                                         stored(cboMaleMonth->currentText()),
                                                         stored(cboMaleYear->currentText()));
     if (!dateM) {
-        ShowMessage(QStringLiteral("Please Enter Your Correct Date Or Month!"), MessageIcon::Information);
-        CboMaleDate->setFocus();
+        RefuseEntry(CboMaleDate, QStringLiteral("Please Enter Your Correct Date Or Month!"), MessageIcon::Information);
         return;
     }
     const auto dateF = modchinesezodiac::ParseBirthDate(stored(cboFemaleDate->currentText()),
                                                         stored(cboFemaleMonth->currentText()),
                                                         stored(cboFemaleYear->currentText()));
     if (!dateF) {
-        ShowMessage(QStringLiteral("Please Enter Your Partner's Correct Date Or Month!"), MessageIcon::Information);
-        cboFemaleDate->setFocus();
+        RefuseEntry(cboFemaleDate, QStringLiteral("Please Enter Your Partner's Correct Date Or Month!"),
+                    MessageIcon::Information);
         return;
     }
 

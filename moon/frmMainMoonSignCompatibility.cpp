@@ -366,11 +366,8 @@ bool frmMainMoonSignCompatibility::ValidateEntries()
     };
     const auto check = [](std::initializer_list<Required> fields, std::initializer_list<Directions> pairs) {
         for (const Required& required : fields) {
-            if (required.field->text().isEmpty()) {
-                ShowMessage(QString::fromLatin1(required.message), MessageIcon::Error);
-                required.field->setFocus();
-                return false;
-            }
+            if (required.field->text().isEmpty())
+                return RefuseEntry(required.field, QString::fromLatin1(required.message), MessageIcon::Error);
         }
         for (const Directions& pair : pairs) {
             if (!pair.first->isChecked() && !pair.second->isChecked()) {
@@ -492,8 +489,7 @@ void frmMainMoonSignCompatibility::Browse(QLineEdit* city, QLineEdit* state, QLi
     for (auto [field, message] : {std::pair{city, "Please Enter City"}, std::pair{state, "Please Enter State"},
                                   std::pair{country, "Please Enter Country"}}) {
         if (field->text().isEmpty()) {
-            ShowMessage(QString::fromLatin1(message), MessageIcon::Error);
-            field->setFocus();
+            RefuseEntry(field, QString::fromLatin1(message), MessageIcon::Error);
             return;
         }
     }

@@ -300,11 +300,8 @@ bool frmMainMarriageCompatibility::ValidateEntries()
         {cboFY, cboFY->currentIndex() < 0, "Female: Year of Birth cannot be blank"},
     };
     for (const Required& entry : required) {
-        if (entry.empty) {
-            ShowMessage(QString::fromLatin1(entry.message), MessageIcon::Information);
-            entry.field->setFocus();
-            return false;
-        }
+        if (entry.empty)
+            return RefuseEntry(entry.field, QString::fromLatin1(entry.message), MessageIcon::Information);
     }
     return true;
 }

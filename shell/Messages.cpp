@@ -37,3 +37,11 @@ QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
     QMessageBox box(toQtIcon(icon), ApplicationTitle, text, buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+
+bool RefuseEntry(QWidget* field, const QString& message, MessageIcon icon)
+{
+    ShowMessage(message, icon);
+    if (field)
+        field->setFocus();
+    return false;
+}

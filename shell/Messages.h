@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
@@ -21,6 +22,10 @@ struct ShownMessage {
 // buttons, titled ApplicationTitle. Returns the button the user pressed.
 QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// Refuses an entry: shows the message (OK button) and puts the focus on the field the
+// user has to mend. Returns false, so a validation can end with `return RefuseEntry(...)`.
+bool RefuseEntry(QWidget* field, const QString& message, MessageIcon icon);
 
 // Test seam: while a recorder is installed, messages go to it instead of the screen and
 // its return value stands for the user's answer. Pass an empty function to remove it.

@@ -175,16 +175,10 @@ void frmMainZodiacCompatibility::buildMenus()
 bool frmMainZodiacCompatibility::ValidateZodiacEntry()
 {
     // The check is on the text as typed: a name of blanks passes.
-    if (txtNameM->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
-        txtNameM->setFocus();
-        return false;
-    }
-    if (txtNameF->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please Enter Your Partner's Name"), MessageIcon::Error);
-        txtNameF->setFocus();
-        return false;
-    }
+    if (txtNameM->text().isEmpty())
+        return RefuseEntry(txtNameM, QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
+    if (txtNameF->text().isEmpty())
+        return RefuseEntry(txtNameF, QStringLiteral("Please Enter Your Partner's Name"), MessageIcon::Error);
     return true;
 }
 
