@@ -169,6 +169,36 @@ private slots:
         QCOMPARE(ZodiacResult()->lblNameF->text(), QString());
     }
 
+    void anyNameIsStoredAndShownAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("accented") << QStringLiteral(u"Zo\u00eb Ren\u00e9e M\u00fcller");
+        QTest::newRow("non-Latin") << QStringLiteral(u"\u0410\u043d\u043d\u0430 \u674e\u534e");
+        QTest::newRow("right-to-left") << QStringLiteral(u"\u05e9\u05e8\u05d4 \u0644\u064a\u0644\u0649");
+        QTest::newRow("emoji") << QStringLiteral(u"Ann \U0001F496\U0001F31F");
+        QTest::newRow("markup and escapes") << QStringLiteral("<b>Ann</b> {\\par} & \"Bob\"");
+        QTest::newRow("very long") << QString(20000, QLatin1Char('x'));
+    }
+
+    void anyNameIsStoredAndShownAsTyped()
+    {
+        QFETCH(QString, name);
+        frmMainZodiacCompatibility* entry = open();
+        QVERIFY(entry);
+        QVERIFY(FillEntry(entry, BornOn(QStringLiteral("x"), QStringLiteral("May"), QStringLiteral("21")),
+                          BornOn(QStringLiteral("y"), QStringLiteral("June"), QStringLiteral("20"))));
+        // Pasted rather than typed: key simulation knows only ASCII.
+        entry->txtNameM->setText(name);
+        entry->txtNameF->setText(name);
+        pressCheck(entry);
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(QString::fromStdString(TheZodiacState().NameM), name);
+        QCOMPARE(QString::fromStdString(TheZodiacState().NameF), name);
+        QVERIFY(ZodiacResult());
+        QCOMPARE(ZodiacResult()->lblNameM->text(), name);
+        QCOMPARE(ZodiacResult()->lblNameF->text(), name);
+    }
+
     void untouchedDatesAreBothCapricorn()
     {
         frmMainZodiacCompatibility* entry = open();
