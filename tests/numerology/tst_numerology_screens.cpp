@@ -6,6 +6,7 @@
 #include "numerology/frmSaveDocumentMarriageCompatibility.h"
 #include "numerology/modNumerology.h"
 #include "shell/ClickableLabel.h"
+#include "tests/support/ScreenTest.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/support/ReportTestSupport.h"
 
@@ -128,14 +129,10 @@ QString plain(const std::string& composed)
 
 } // namespace
 
-class NumerologyScreensTests : public QObject {
+class NumerologyScreensTests : public QObject, private ScreenTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<frmMDI> m_main;
-    std::unique_ptr<MessageLog> m_messages;
-    std::unique_ptr<UrlCapture> m_urls;
 
     frmMainMarriageCompatibility* openEntry()
     {
@@ -194,16 +191,12 @@ private slots:
 
     void init()
     {
-        m_messages = std::make_unique<MessageLog>();
-        m_urls = std::make_unique<UrlCapture>();
-        m_main = MakeMainWindow();
+        setUpScreens();
     }
 
     void cleanup()
     {
-        m_main.reset();
-        m_urls.reset();
-        m_messages.reset();
+        tearDownScreens();
     }
 
     void entryScreenOpensWithEmptyFieldsAndFilledLists()

@@ -1,5 +1,6 @@
 // The zodiac entry screen as a user meets it: defaults, the two name checks, what is
 // stored, and where each command leads.
+#include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "shell/ClickableLabel.h"
 #include "zodiac/ZodiacState.h"
@@ -10,14 +11,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
-class EntryScreenTest : public QObject {
+class EntryScreenTest : public QObject, private ScreenTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<MessageLog> m_messages;
-    std::unique_ptr<UrlCapture> m_urls;
-    std::unique_ptr<frmMDI> m_main;
 
     frmMainZodiacCompatibility* open()
     {
@@ -40,20 +37,13 @@ private slots:
 
     void init()
     {
-        m_settings = std::make_unique<TemporarySettings>();
-        m_messages = std::make_unique<MessageLog>();
-        m_urls = std::make_unique<UrlCapture>();
-        m_main = MakeMainWindow();
+        setUpScreens();
         TheZodiacState() = ZodiacState{};
     }
 
     void cleanup()
     {
-        m_main.reset();
-        Settle();
-        m_urls.reset();
-        m_messages.reset();
-        m_settings.reset();
+        tearDownScreens();
     }
 
     void opensWithItsCaptionsListsAndDefaults()

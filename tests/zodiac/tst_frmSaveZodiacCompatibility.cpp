@@ -1,5 +1,6 @@
 // The zodiac report: every run's text, weight and colour, line by line, for the pairs
 // worth checking; the window around it; and the file it saves.
+#include "tests/support/ScreenTest.h"
 #include "tests/support/ReportTestSupport.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "content/SunSignPairTexts.h"
@@ -119,15 +120,10 @@ ZodiacPartner under(const char* month, const char* day)
 
 } // namespace
 
-class ZodiacReportTest : public QObject {
+class ZodiacReportTest : public QObject, private ScreenTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<MessageLog> m_messages;
-    std::unique_ptr<UrlCapture> m_urls;
-    std::unique_ptr<FakeReportDialogs> m_dialogs;
-    std::unique_ptr<frmMDI> m_main;
 
     frmSaveZodiacCompatibility* openReport(const ZodiacPartner& you, const ZodiacPartner& partner)
     {
@@ -155,21 +151,12 @@ private slots:
 
     void init()
     {
-        m_settings = std::make_unique<TemporarySettings>();
-        m_messages = std::make_unique<MessageLog>();
-        m_urls = std::make_unique<UrlCapture>();
-        m_dialogs = std::make_unique<FakeReportDialogs>();
-        m_main = MakeMainWindow();
+        setUpScreens();
     }
 
     void cleanup()
     {
-        m_main.reset();
-        Settle();
-        m_dialogs.reset();
-        m_urls.reset();
-        m_messages.reset();
-        m_settings.reset();
+        tearDownScreens();
     }
 
     void ariesWithLeoRunByRun()

@@ -1,5 +1,6 @@
 // The zodiac result screen, reached through the entry screen as a user does: what each
 // tab shows for the pairs worth checking, and where Back, Save and Exit lead.
+#include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "content/SunSignPairTexts.h"
 #include "shell/ClickableLabel.h"
@@ -49,14 +50,10 @@ void clickTab(QTabWidget* tabs, int index)
 
 } // namespace
 
-class ResultScreenTest : public QObject {
+class ResultScreenTest : public QObject, private ScreenTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<MessageLog> m_messages;
-    std::unique_ptr<UrlCapture> m_urls;
-    std::unique_ptr<frmMDI> m_main;
 
     frmSunSignZodiacCompatibility* result(const ZodiacPartner& you, const ZodiacPartner& partner)
     {
@@ -103,19 +100,12 @@ private slots:
 
     void init()
     {
-        m_settings = std::make_unique<TemporarySettings>();
-        m_messages = std::make_unique<MessageLog>();
-        m_urls = std::make_unique<UrlCapture>();
-        m_main = MakeMainWindow();
+        setUpScreens();
     }
 
     void cleanup()
     {
-        m_main.reset();
-        Settle();
-        m_urls.reset();
-        m_messages.reset();
-        m_settings.reset();
+        tearDownScreens();
     }
 
     void ariesWithLeoIsAnEasyMatch()
