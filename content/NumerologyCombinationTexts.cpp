@@ -4,148 +4,148 @@ namespace content {
 namespace {
 
 constexpr std::string_view k11 =
-    R"~(You two are both born leaders, and your partnership can turn into a combat of egos where neither wants to yield. Take turns steering, and celebrate each other's victories instead of competing for the lead.)~";
+    R"~(Put two natural captains on one ship and every change of course can spark a combat of egos. Agree on who leads which voyage, and count each other's triumphs as your own.)~";
 
 constexpr std::string_view k22 =
-    R"~(You two are alike as twins: gentle, tactful and deeply attentive to each other's feelings. Your harmony is real, but do not let mutual politeness hide problems; someone must sometimes speak up first.)~";
+    R"~(As alike as twins, you soothe each other's worries before they are even spoken. Guard that gentle harmony by voicing small complaints early, before politeness lets them grow.)~";
 
 constexpr std::string_view k33 =
-    R"~(Your partnership sparkles with laughter, ideas and creative play, and you rarely bore each other. Just make sure someone pays the bills and finishes what you start, because fun alone will not carry you through hard times.)~";
+    R"~(Jokes, songs and half-painted canvases crowd a home shared by two 3s. Take turns being the grown-up who pays the bills, so your brightest ideas actually get finished.)~";
 
 constexpr std::string_view k44 =
-    R"~(You two share a love of order, hard work and security, and together you can build a very solid life. Guard against routine hardening into rigidity, and plan some surprises to keep affection alive.)~";
+    R"~(Brick by brick, you two 4s build a life that can weather any storm. Leave some room in the schedule for spontaneity, though, because love run like a timetable loses its tenderness.)~";
 
 constexpr std::string_view k55 =
-    R"~(Your partnership is a whirlwind of travel, change and excitement, since both of you crave freedom. The challenge is commitment: agree on a few fixed points in your life so you do not drift apart chasing separate adventures.)~";
+    R"~(Suitcases stay half-packed when two 5s fall in love. Agree on a few anchors, such as a home base or a weekly ritual. That way your adventures keep bringing you back together.)~";
 
 constexpr std::string_view k66 =
-    R"~(You two are devoted, caring and home-loving, and you naturally create a warm nest for family and friends. Beware of smothering each other with concern; allow each other space to breathe and make mistakes.)~";
+    R"~(Soup on the stove, a spare bed for any friend in need: your home is everyone's refuge. Pamper each other just as lavishly, but leave room to solve some problems alone.)~";
 
 constexpr std::string_view k77 =
-    R"~(Your partnership is thoughtful, private and rich in deep conversation, and you respect each other's need for solitude. Make the effort to share feelings aloud, or you may end up living quietly side by side.)~";
+    R"~(Comfortable silences, shelves of books and talks that run past midnight suit a pair of 7s. Still, say what you feel out loud; two private thinkers can drift into parallel lives.)~";
 
 constexpr std::string_view k88 =
-    R"~(You two are ambitious and strong-willed, and as a team you can achieve remarkable material success. Keep power struggles out of the home, and remember that love is not another business to be managed.)~";
+    R"~(Ambition doubles when two 8s join forces, and success tends to come early. Leave the boardroom manner at the door, though: at home you thrive on tenderness, not on power.)~";
 
 constexpr std::string_view k99 =
-    R"~(Your partnership is built on lofty ideals and a deep bond, with both of you eager to make the world a better place. Remember to care for each other as well as for humanity, and keep your feet on the ground.)~";
+    R"~(Lofty ideals and a deep bond tie you together, along with a shared wish to heal a hurting world. Spend some of that compassion on each other, and keep one foot on solid ground.)~";
 
 constexpr std::string_view k12 =
-    R"~(Yours is a good match in which one of you naturally leads and the other supports, and the roles tend to become fixed. Number 1, value your partner's quiet contributions; number 2, do not be afraid to voice your own wishes.)~";
+    R"~(This is a good match. The 1 sets the direction, the 2 smooths the path, and life runs pleasantly for you both. Just keep the roles from hardening: the 1 should ask for the 2's view, and the 2 should offer it unasked.)~";
 
 constexpr std::string_view k21 =
-    R"~(You two fit together well, with the gentle partner smoothing the way while the bold partner sets the course. Such fixed roles feel comfortable, but swap them now and then so neither of you feels taken for granted.)~";
+    R"~(Comfortable from the start, you quickly settle into a happy pattern in which the 1 decides and the 2 supports. Shake up those fixed roles now and then by letting the gentler partner choose the plan.)~";
 
 constexpr std::string_view k13 =
-    R"~(Your partnership combines drive with imagination, and together you can launch bright, original projects. Let the 1 steer while the 3 adds color, and make sure both of you get the applause.)~";
+    R"~(Boldness and fantasy make lively companions, and your joint projects tend to be bright and original. Let the 1 chart the course while the 3 adds color, and take your bows together.)~";
 
 constexpr std::string_view k31 =
-    R"~(Your partnership combines drive with imagination, and together you can launch bold, original projects. Let the 1 steer while the 3 adds color, and make sure both of you get the applause.)~";
+    R"~(Boldness and fantasy make lively companions, and your joint projects tend to be daring and original. Let the 1 chart the course while the 3 adds color, and take your bows together.)~";
 
 constexpr std::string_view k14 =
-    R"~(You two combine initiative with persistence: one of you has the ideas, the other has the patience to build them. Respect each other's pace, because the 1 may find the 4 slow and the 4 may find the 1 reckless.)~";
+    R"~(Initiative meets persistence: the 1 lights the spark, the 4 keeps the fire fed. The 1 hates waiting and the 4 hates rushing, so settle on a tempo you can share.)~";
 
 constexpr std::string_view k15 =
-    R"~(Your partnership is energetic, adventurous and full of movement, as both of you love independence. Excitement comes easily, but stability does not, so agree on shared goals before you both rush off in different directions.)~";
+    R"~(Restless spirits both, you would rather chase a sunrise than draw up a budget. Set a few shared goals early, or independence may quietly become distance.)~";
 
 constexpr std::string_view k16 =
-    R"~(You two balance ambition with caring: one of you pushes forward, the other keeps the home warm. Make sure the nurturing partner is not left carrying every responsibility while the other chases success.)~";
+    R"~(Ambition and nurture share a roof gracefully when the 1 brings drive and the 6 brings warmth. Just make sure you both notice the caregiver's work, and repay it in kind.)~";
 
 constexpr std::string_view k17 =
-    R"~(Your partnership pairs action with reflection, and each of you can learn a great deal from the other. Give the 7 time alone to think, and let the 1 act without endless analysis holding things back.)~";
+    R"~(Action and contemplation rarely sit so close, and each of you can sharpen the other. Give the 7 unhurried hours alone, and trust the 1 to move before every question is answered.)~";
 
 constexpr std::string_view k18 =
-    R"~(You two are both powerful personalities with a strong appetite for success, and together you can climb very high. Divide your areas of authority clearly, or your ambitions may clash in a struggle for control.)~";
+    R"~(High achievers both, you can climb remarkably far as a team, provided you map out clear territories of authority early, since two hands on one steering wheel invite a crash.)~";
 
 constexpr std::string_view k19 =
-    R"~(Your partnership links individual drive with broad compassion, giving you the power to accomplish good things together. Let the 1 learn generosity from the 9, and let the 9 learn focus from the 1.)~";
+    R"~(Personal drive and broad compassion can do real good, and you have both in ample supply. The 9 teaches the 1 generosity, and the 1 helps the 9 aim its kindness well.)~";
 
 constexpr std::string_view k23 =
-    R"~(You two make a warm and sociable pair, mixing sensitivity with sparkling self-expression. Enjoy your shared charm, but the 2 needs reassurance that the lively 3 is truly committed, so keep your promises.)~";
+    R"~(Charming and sociable, you light up any party, the 3 with sparkling talk and the 2 with quiet warmth. The 2 needs reassurance, so the 3 should keep its playful promises.)~";
 
 constexpr std::string_view k24 =
-    R"~(Your partnership is calm, loyal and dependable, built on patience and mutual support. You may both avoid risks, so encourage each other to try something new and to talk openly about your dreams.)~";
+    R"~(Patient, loyal and steady, you build trust one ordinary day at a time. Since neither of you loves risk, dare each other toward something new each year, and share your private dreams.)~";
 
 constexpr std::string_view k25 =
-    R"~(You two are quite different: one seeks closeness and harmony, the other craves freedom and change. With tolerance this tension can be fruitful, but the 5 must show steadiness and the 2 must allow room to roam.)~";
+    R"~(Closeness on one side, open roads on the other: you make an unlikely but intriguing pair. Tolerance is the key, so the 5 should keep coming home and the 2 should let the wanderer roam.)~";
 
 constexpr std::string_view k26 =
-    R"~(Your partnership is tender, affectionate and family-minded, with both of you eager to care for others. It is a harmonious match; just remember to look after your own needs as carefully as you look after each other.)~";
+    R"~(Looking after the people you love is a joy you both share. Amid so much giving, remember to ask for care too, so neither of you quietly runs dry.)~";
 
 constexpr std::string_view k27 =
-    R"~(You two share a quiet, sensitive nature and an intuitive understanding that needs few words. Your bond can be deep and spiritual, but make sure you also face practical matters together and do not hide from the outside world.)~";
+    R"~(Intuition runs deep between you, and whole conversations pass in a glance. Enjoy that spiritual closeness, yet face bills, errands and neighbors together instead of hiding away.)~";
 
 constexpr std::string_view k28 =
-    R"~(Your partnership joins a diplomat with a strategist, and you can work wonders as a team in business and in family life. The 8 should soften its commands, and the 2 should not let its gentleness be overlooked.)~";
+    R"~(A diplomat and a strategist can work wonders, and you prove it at home and at work. The 8 should soften orders into requests; the 2 should make sure its gentle voice still counts.)~";
 
 constexpr std::string_view k29 =
-    R"~(You two are both kind, idealistic and attentive to others, and your union can be deeply sympathetic. Be careful not to give so much to friends and causes that nothing is left for yourselves.)~";
+    R"~(Kindness flows freely between you, and causes larger than yourselves call to you both. Give generously, but keep enough back to nourish your own love.)~";
 
 constexpr std::string_view k34 =
-    R"~(Your partnership mixes spontaneity with discipline, which can be either a fine balance or a source of friction. Let the 4 provide structure and the 3 provide joy, and criticize each other's habits gently.)~";
+    R"~(Spontaneity and discipline make either a fine balance or daily friction. Let the 4 build the stage and the 3 fill it with music, and keep your criticism of each other gentle.)~";
 
 constexpr std::string_view k35 =
-    R"~(You two are lively, witty and restless, and life together rarely stands still. Your shared love of fun is a gift, but someone must handle the practical side, so divide the dull tasks fairly.)~";
+    R"~(Dull weekends are almost unknown to a witty, restless pair like you, so protect your shared love of fun by dividing the boring chores fairly before resentment creeps in.)~";
 
 constexpr std::string_view k36 =
-    R"~(Your partnership combines creativity with a big heart, and you bring out the warmth and playfulness in each other. The 6 should avoid nagging, and the 3 should remember that loving words need loving deeds.)~";
+    R"~(A big heart and a playful imagination bring out the best in you both. The 6 should watch a tendency to nag, and the 3 should back sweet words with deeds.)~";
 
 constexpr std::string_view k37 =
-    R"~(You two approach life very differently: one loves company and chatter, the other needs silence and depth. If you respect these differences, the 3 can lighten the 7 and the 7 can deepen the 3.)~";
+    R"~(One of you thrives on company and chatter, the other on silence and study. Respect that gap and it becomes a bridge, with the 3 bringing lightness and the 7 lending depth.)~";
 
 constexpr std::string_view k38 =
-    R"~(Your partnership links imagination with ambition, and together you can turn creative ideas into real success. Keep money matters transparent, and let the 8 relax its grip while the 3 learns to follow through.)~";
+    R"~(Imagination and ambition turn your creative sparks into real success. Keep the finances open, let the 8 loosen its grip, and let the 3 learn to follow through.)~";
 
 constexpr std::string_view k83 =
-    R"~(Your partnership links imagination with ambition, and together you can turn creative ideas into real success. Keep money matters transparent, and let the 8 relax its grip while the 3 learns to follow through)~";
+    R"~(Imagination and ambition turn your creative sparks into real success. Keep the finances open, let the 8 loosen its grip, and let the 3 learn to follow through)~";
 
 constexpr std::string_view k39 =
-    R"~(You two are expressive, optimistic and generous, sharing a love of art, people and big ideas. Your union can be very inspiring; just ground your dreams in a plan so that enthusiasm leads somewhere.)~";
+    R"~(Art, people and grand plans excite you both, and your optimism spills over onto all your friends. Give that enthusiasm a practical map, so it leads somewhere worth going.)~";
 
 constexpr std::string_view k45 =
-    R"~(Your partnership sets a cautious planner against an eager adventurer, and clashes over risk are likely. Each of you holds a missing piece, so let the 4 provide safety and the 5 provide fresh air.)~";
+    R"~(Expect lively debates about risk, since the 4 wants a safety net and the 5 an open sky. Each of you holds what the other lacks, so together you can be secure and free.)~";
 
 constexpr std::string_view k46 =
-    R"~(You two are reliable, devoted and focused on home and family, and few couples are as dependable. Do not let duty crowd out romance; make time for tenderness as well as for chores.)~";
+    R"~(Reliable and devoted, you put home and family first, and friends count on you in any crisis. Just don't let duty crowd out romance.)~";
 
 constexpr std::string_view k47 =
-    R"~(Your partnership is serious, thoughtful and methodical, and you both appreciate depth over show. You work superbly together on long projects, but remember to laugh and to share feelings as well as facts.)~";
+    R"~(Thoughtful work and patient study come naturally to you, and long projects thrive in your care. Lighten the mood on purpose sometimes, and speak of feelings as readily as facts.)~";
 
 constexpr std::string_view k48 =
-    R"~(You two are hard-working and practical, and together you can build considerable security and wealth. Keep an eye on stress and overwork, and let some warmth and leisure into your well-ordered life.)~";
+    R"~(Steady effort is your shared language, and over the years it adds up to real security. Watch for overwork, and keep your evenings for rest and affection.)~";
 
 constexpr std::string_view k49 =
-    R"~(Your partnership pairs the practical with the visionary, so misunderstandings can arise over what truly matters. The 4 can help the 9 realize its ideals, and the 9 can show the 4 a wider horizon.)~";
+    R"~(Dreams and blueprints rarely agree at first on what matters, so be patient. In time the 4 will give the 9's ideals solid form, and the 9 will show you both a wider horizon.)~";
 
 constexpr std::string_view k56 =
-    R"~(You two are a mix of freedom and responsibility, and your priorities may pull in opposite directions. The 5 should offer reliability at home, and the 6 should avoid trying to tie the 5 down too tightly.)~";
+    R"~(Open roads call to the 5 while the 6 listens for the kettle at home, so your priorities may pull apart. Meet in the middle: steady presence from the 5, a looser leash from the 6.)~";
 
 constexpr std::string_view k57 =
-    R"~(Your partnership is curious, unconventional and intellectually lively, with each of you valuing independence. Share your discoveries regularly, so that your separate paths keep leading back to each other.)~";
+    R"~(Every book, trip and odd idea becomes an expedition for a curious pair like you. Guard your independence, but swap stories often so your separate paths keep crossing.)~";
 
 constexpr std::string_view k58 =
-    R"~(You two are energetic and ambitious, eager to seize opportunities and take bold risks together. Success is likely, but guard your finances, and make sure the 8 does not try to control the freedom-loving 5.)~";
+    R"~(Bold risks and fast opportunities thrill you both, and success often follows. Watch the shared money, and never let the 8's need for control clip the 5's wings.)~";
 
 constexpr std::string_view k59 =
-    R"~(Your partnership is broad-minded and adventurous, drawn to travel, new cultures and big causes. You inspire each other easily; just agree on commitments and keep promises, so freedom does not turn into distance.)~";
+    R"~(Passports, protests and late-night debates about changing the world fill your calendar. Make firm commitments as well, so that freedom never turns into distance.)~";
 
 constexpr std::string_view k67 =
-    R"~(You two combine warmth with wisdom, but the 6 longs for closeness while the 7 guards its privacy. Speak openly about these needs, and your union can become both loving and profound.)~";
+    R"~(Quiet wisdom and open-hearted care blend gently, though the 6 craves closeness and the 7 guards its privacy. Name those needs honestly, and your love can be warm and profound.)~";
 
 constexpr std::string_view k68 =
-    R"~(Your partnership is strong and protective, with the 8 providing ambition and the 6 providing care. Together you can build a comfortable, prosperous home; just make sure money never matters more than tenderness.)~";
+    R"~(Few homes are as well defended as yours, with the 8 bringing ambition and the 6 devotion. Prosperity will likely follow; never let the balance sheet outweigh a kind word.)~";
 
 constexpr std::string_view k69 =
-    R"~(You two are compassionate, idealistic and generous, and love plays a central part in your union. Your warmth touches everyone around you, but keep some energy for your own relationship and not only for others.)~";
+    R"~(Compassion and idealism run through this union, with love at its center. Your warmth draws in every stray and stranger, so keep some of it for the two of you alone.)~";
 
 constexpr std::string_view k78 =
-    R"~(Your partnership unites insight with power, and you can achieve a great deal when you share a goal. The 8 should respect the 7's need for reflection, and the 7 should appreciate the 8's practical drive.)~";
+    R"~(Insight joined to power lets you achieve a great deal once you share a goal. The 8 should honor the 7's need for quiet, and the 7 should admire, not resent, the 8's practical drive.)~";
 
 constexpr std::string_view k79 =
-    R"~(You two are thoughtful, spiritual and often drawn to questions of meaning, and your bond can be unusually profound. Balance your lofty conversations with everyday affection and practical teamwork.)~";
+    R"~(Questions of meaning and mystery fascinate you both, so your bond can grow unusually profound. Balance late-night philosophy with everyday affection and a fair share of the housework.)~";
 
 constexpr std::string_view k89 =
-    R"~(Your partnership combines ambition with generosity, and together you can use success to do real good. The 8 should share its resources freely, and the 9 should accept that practical planning is not selfish.)~";
+    R"~(Success means more to you both when it serves a cause, and the 8's drive can fund the 9's dreams. Let the 8 give freely, and let the 9 accept that careful planning is not selfishness.)~";
 
 } // namespace
 
