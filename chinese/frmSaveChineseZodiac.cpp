@@ -67,6 +67,5 @@ frmSaveChineseZodiac::frmSaveChineseZodiac()
     // The base window has placed itself and enabled the links; the report is composed
     // from the last result, once per opening.
     ComposeChineseReport(RTB, TheChineseState());
-    // The reader starts at the top of the report.
-    RTB->moveCursor(QTextCursor::Start);
+    ShowFromTop();
 }

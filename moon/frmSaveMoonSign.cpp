@@ -65,6 +65,5 @@ void frmSaveMoonSign::Compose()
              result->lblComment->text());
     labelled(QStringLiteral("Detailed Analysis"), result->lblDescription->text(), 1);
 
-    // The reader starts at the top of the report.
-    RTB->moveCursor(QTextCursor::Start);
+    ShowFromTop();
 }

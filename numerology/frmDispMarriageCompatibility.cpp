@@ -59,7 +59,7 @@ void frmDispMarriageCompatibility::SetText(const QString& text)
 {
     txtDisp->clear();
     ReportComposer(txtDisp).write(text);
-    txtDisp->moveCursor(QTextCursor::Start);
+    ShowFromTop();
 }
 
 QString frmDispMarriageCompatibility::Text() const

@@ -393,6 +393,7 @@ void frmMainMarriageCompatibility::ComprehensiveReading()
     DestinyReading();
     m_state.Comprehensive = false;
 
+    report->ShowFromTop();
     ProgramWindows::Open(Id::frmSaveDocumentMarriageCompatibility);
     hide();
 }

@@ -1,8 +1,12 @@
 #include "report/ReportDialogs.h"
 
+#include "shell/Messages.h"
+
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -14,19 +18,52 @@ QString qtNameFilter(const QString& filter)
     return pattern.isEmpty() ? description : QStringLiteral("%1 (%2)").arg(description, pattern);
 }
 
+// The save dialog: a file name in a folder that does not exist is refused in the dialog,
+// so the user can mend it there (Qt's own dialog would accept it).
+class SaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
+                ShowMessage(QStringLiteral("The folder \"%1\" does not exist.\nChoose a folder that exists.")
+                                .arg(QDir::toNativeSeparators(chosen.absolutePath())),
+                            MessageIcon::Warning);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+// Where the next save dialog starts: the documents folder, then the folder last saved to.
+QString& startFolder()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
 class SystemReportDialogs : public ReportDialogs {
 public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& defaultSuffix) override
     {
-        QFileDialog dialog(parent, title);
+        SaveDialog dialog(parent, title);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilter(qtNameFilter(filter));
         dialog.setDefaultSuffix(defaultSuffix);
+        if (QDir(startFolder()).exists())
+            dialog.setDirectory(startFolder());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
-        return dialog.selectedFiles().constFirst();
+        const QString chosen = dialog.selectedFiles().constFirst();
+        startFolder() = QFileInfo(chosen).absolutePath();
+        return chosen;
     }
 
     bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionAvailable) override

@@ -5,6 +5,7 @@
 #include "shell/modHelp.h"
 
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -22,6 +23,8 @@ ReportWindow::ReportWindow(const Options& options)
     font.setPointSizeF(options.pointSize);
     font.setWeight(QFont::Normal);
     RTB->document()->setDefaultFont(font);
+    // Read-only, but the keyboard can move through the text and select part of it to print.
+    RTB->setTextInteractionFlags(RTB->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 
     cmdSave = new QPushButton(QStringLiteral("&Save"));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -59,8 +62,15 @@ ReportWindow::ReportWindow(const Options& options)
         }
     }
 
+    // A report belongs to the screen it came from and never outlives it: it shows that
+    // screen's result, and a report left open behind a closed screen would be out of reach.
+    if (ProgramWindow* source = ProgramWindows::Find(m_returnsTo))
+        connect(source, &ProgramWindow::aboutToClose, this, &QWidget::close);
+
     modRTB::EnableReportLinks(RTB, this);
 }
+
+ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::Save()
 {
@@ -69,7 +79,14 @@ void ReportWindow::Save()
 
 void ReportWindow::Print()
 {
-    modRTB::PrintReport(RTB, this);
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    modRTB::PrintReport(RTB, this, *m_printer);
+}
+
+void ReportWindow::ShowFromTop()
+{
+    RTB->moveCursor(QTextCursor::Start);
 }
 
 void ReportWindow::closing()

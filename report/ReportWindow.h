@@ -2,6 +2,9 @@
 
 #include "shell/ProgramWindow.h"
 
+#include <memory>
+
+class QPrinter;
 class QPushButton;
 class QTextBrowser;
 class QVBoxLayout;
@@ -23,9 +26,13 @@ public:
     };
 
     explicit ReportWindow(const Options& options);
+    ~ReportWindow() override;
 
     void Save();
     void Print();
+
+    // Puts the reader at the top of the composed report.
+    void ShowFromTop();
 
     QTextBrowser* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -40,4 +47,7 @@ private:
     ProgramWindowId m_returnsTo;
     QString m_saveDialogTitle;
     QVBoxLayout* m_footer = nullptr;
+    // The window's print settings: a printer or output file chosen once stays chosen for
+    // the next Print. Made on the first Print.
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -130,8 +130,10 @@ private:
             } else if (code < 0x80) {
                 out += char(code);
             } else {
-                // \uN takes a signed 16-bit number; "?" stands in for readers without Unicode.
-                out += "\\u" + QByteArray::number(qint16(code)) + '?';
+                // \uN takes a signed 16-bit number. The stand-in for readers without Unicode
+                // is "?" written as \'3f: some readers skip a bare "?" together with the
+                // letters after it.
+                out += "\\u" + QByteArray::number(qint16(code)) + "\\'3f";
             }
         }
         return out;

@@ -168,21 +168,24 @@ void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle)
     if (path.isEmpty())
         return;
 
-    // Written to a temporary file and renamed over the target only when complete, so a
-    // failed save never leaves a half-written or emptied file behind.
+    // Written to a temporary file and renamed over the target only when every byte reached
+    // the disk, so a failed save (a full disk included) never leaves a half-written or
+    // emptied file behind. QSaveFile alone is not enough: write() may take part of the
+    // data without an error, and commit() renames even when its last flush failed.
+    const QByteArray rtf = DocumentToRtf(*view->document());
     QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(DocumentToRtf(*view->document())) >= 0 &&
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.flush() &&
                        file.commit();
     if (!saved) {
+        // Not committed: the temporary file goes with `file`, any earlier file stays as it was.
         ShowMessage(QStringLiteral("The report could not be saved as \"%1\".\n%2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()),
                     MessageIcon::Error);
     }
 }
 
-void PrintReport(QTextEdit* view, QWidget* parent)
+void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer)
 {
-    QPrinter printer(QPrinter::HighResolution);
     const bool selectionAvailable = view->textCursor().hasSelection();
     if (!TheReportDialogs().choosePrinter(parent, printer, selectionAvailable))
         return;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QTextBrowser;
 class QTextEdit;
 class QWidget;
@@ -22,9 +23,10 @@ void DisableReportLinks();
 // file untouched.
 void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle);
 
-// Prints through the print dialog: the selection when there is one (the dialog offers it),
-// the whole text otherwise. A cancelled dialog prints nothing.
-void PrintReport(QTextEdit* view, QWidget* parent);
+// Prints through the print dialog, set up from printer (which keeps what the user chose
+// there): the selection when there is one (the dialog offers it), the whole text
+// otherwise. A cancelled dialog prints nothing.
+void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer);
 
 // Clears the selection and prints the whole text to the default printer, without a dialog.
 void PrintReportDirect(QTextEdit* view);

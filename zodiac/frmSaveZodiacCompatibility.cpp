@@ -20,6 +20,5 @@ frmSaveZodiacCompatibility::frmSaveZodiacCompatibility()
     const auto* result =
         ProgramWindows::Find<frmSunSignZodiacCompatibility>(ProgramWindowId::frmSunSignZodiacCompatibility);
     ComposeZodiacReport(RTB, ReadZodiacReportSource(result));
-    // The reader starts at the top of the report.
-    RTB->moveCursor(QTextCursor::Start);
+    ShowFromTop();
 }
