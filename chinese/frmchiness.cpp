@@ -3,16 +3,16 @@
 #include "chinese/ChineseState.h"
 #include "chinese/modchinesezodiac.h"
 #include "shell/ClickableLabel.h"
+#include "shell/CopyGuard.h"
 #include "shell/Text.h"
 #include "shell/Twips.h"
+#include "shell/UserTitledFrame.h"
 #include "shell/modHelp.h"
 #include "zodiac/SignPictures.h"
 
-#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,7 +92,7 @@ struct frmchiness::PartnerPage {
     QStringList boxNames;     // the thirteen boxes of the left column
     QString signName, elementName, descriptionName, pictureName;
 
-    QGroupBox* frame = nullptr;
+    UserTitledFrame* frame = nullptr;
     QList<QWidget*> boxes;
     QLabel* sign = nullptr;
     QLabel* element = nullptr;
@@ -269,13 +269,8 @@ QWidget* frmchiness::buildCompatibilityPage()
     txtMatchingDescription->setReadOnly(true);
     txtMatchingDescription->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtMatchingDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The pair text may not be copied with the mouse: every mouse action over the box and
-    // every change of its text empties the clipboard.
-    txtMatchingDescription->viewport()->setMouseTracking(true);
-    txtMatchingDescription->viewport()->installEventFilter(this);
-    txtMatchingDescription->installEventFilter(this);
-    connect(txtMatchingDescription, &QPlainTextEdit::textChanged, this,
-            [] { QGuiApplication::clipboard()->clear(); });
+    // The pair text may be read but not copied out.
+    GuardAgainstCopying(txtMatchingDescription);
 
     auto* column = new QVBoxLayout(fracompalibility);
     column->addLayout(figures);
@@ -285,9 +280,9 @@ QWidget* frmchiness::buildCompatibilityPage()
     return fracompalibility;
 }
 
-QGroupBox* frmchiness::buildPartnerPage(PartnerPage& page)
+UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
 {
-    page.frame = new QGroupBox;
+    page.frame = new UserTitledFrame;
     page.frame->setObjectName(page.frameName);
 
     QList<QLabel*> captions;
@@ -385,8 +380,8 @@ void frmchiness::showSignPicture(SignPictureLabel* box, const QString& sign)
 void frmchiness::ShowResult(const ChineseState& state)
 {
     using namespace modchinesezodiac;
-    Framale->setTitle(fromStd(state.NameM));
-    Frafemale->setTitle(fromStd(state.NameF));
+    Framale->setUserTitle(fromStd(state.NameM));
+    Frafemale->setUserTitle(fromStd(state.NameF));
     lblMaleChinesesign->setText(fromStd(state.AnimalM));
     lblFemaleChineseSign->setText(fromStd(state.AnimalF));
     lblMaleChineseElements->setText(fromStd(state.ElementM));
@@ -424,23 +419,6 @@ void frmchiness::ShowResult(const ChineseState& state)
     // The second partner's picture first, then the first partner's.
     showSignPicture(YourPartnerPicture, txtFemaleWesternZodiacSign->text());
     showSignPicture(YourPicture, txtMaleWesternZodiacSign->text());
-}
-
-bool frmchiness::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtMatchingDescription || watched == txtMatchingDescription->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            QGuiApplication::clipboard()->clear();
-            break;
-        default:
-            break;
-        }
-    }
-    return ProgramWindow::eventFilter(watched, event);
 }
 
 void frmchiness::Back()

@@ -16,6 +16,7 @@ class QPushButton;
 class QTabWidget;
 class SignImageList;
 class SignPictureLabel;
+class UserTitledFrame;
 struct ChineseState;
 
 // The Chinese zodiac program's result screen: the pair's compatibility and each partner's
@@ -50,7 +51,7 @@ public:
     QPlainTextEdit* txtMatchingDescription = nullptr;
 
     // "Your Details" page
-    QGroupBox* Framale = nullptr;
+    UserTitledFrame* Framale = nullptr;
     QLineEdit* txtMaleRulingPlanet = nullptr;
     QLineEdit* txtMaleWesternZodiacSign = nullptr;
     QPlainTextEdit* txtMalePositiveTraits = nullptr;
@@ -70,7 +71,7 @@ public:
     SignPictureLabel* YourPicture = nullptr;
 
     // "Your Partner's Details" page
-    QGroupBox* Frafemale = nullptr;
+    UserTitledFrame* Frafemale = nullptr;
     QLineEdit* txtFemaleRulingPlanet = nullptr;
     QLineEdit* txtFemaleWesternZodiacSign = nullptr;
     QPlainTextEdit* txtFemalePositiveTraits = nullptr;
@@ -96,13 +97,10 @@ public:
     ClickableLabel* Label16 = nullptr;
     ClickableLabel* Label1 = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct PartnerPage;
     QWidget* buildCompatibilityPage();
-    QGroupBox* buildPartnerPage(PartnerPage& page);
+    UserTitledFrame* buildPartnerPage(PartnerPage& page);
     void buildMenus();
     // Shows in box the first picture of IMG whose key is the box's sign text, trimmed;
     // with no such key the box keeps its picture.

@@ -2,16 +2,15 @@
 
 #include "moon/MoonState.h"
 #include "shell/ClickableLabel.h"
+#include "shell/CopyGuard.h"
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "zodiac/SignPictures.h"
 
-#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,11 +189,8 @@ frmMoonSign::frmMoonSign()
     column->addWidget(Label61);
 
     for (const auto& boxes : {boxesM, boxesF}) {
-        for (QLineEdit* box : boxes) {
-            box->setMouseTracking(true);
-            box->installEventFilter(this);
-            connect(box, &QLineEdit::textChanged, this, [] { QGuiApplication::clipboard()->clear(); });
-        }
+        for (QLineEdit* box : boxes)
+            GuardAgainstCopying(box);
     }
 
     buildMenus();
@@ -314,22 +310,4 @@ void frmMoonSign::Print()
 {
     // The report opens in front; this screen stays visible behind it.
     ProgramWindows::Open(ProgramWindowId::frmSaveMoonSign);
-}
-
-bool frmMoonSign::eventFilter(QObject* watched, QEvent* event)
-{
-    // Whatever the user does with a detail box empties the clipboard, so that its text
-    // cannot be copied out.
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        if (qobject_cast<QLineEdit*>(watched))
-            QGuiApplication::clipboard()->clear();
-        break;
-    default:
-        break;
-    }
-    return ProgramWindow::eventFilter(watched, event);
 }

@@ -91,9 +91,6 @@ public:
 
     MoonSignImageList imgMaleMoonSign;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QGroupBox* buildDetailsFrame(const QString& name, const QString& title, const QString& suffix,
                                  SignPictureLabel*& picture, std::array<QLineEdit*, 7>& boxes);

@@ -12,6 +12,9 @@ Emblem::Emblem(const QString& symbol, QColor colour, int diameter, QWidget* pare
 
 void Emblem::paintEvent(QPaintEvent*)
 {
+    // A badge squeezed narrower than it is tall is left out rather than drawn squashed.
+    if (width() < height())
+        return;
     QPainter painter(this);
     paint(painter, rect(), m_symbol, m_colour);
 }

@@ -33,14 +33,19 @@ ProgramWindow::ProgramWindow(ProgramWindowId id, const QString& caption, QSize c
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
-    m_body->setMinimumSize(m_clientSize);
     setWidget(m_body);
 }
 
 void ProgramWindow::place()
 {
-    resize(sizeHint());
-    if (QMdiArea* area = mdiArea()) {
+    // The frame (title bar and borders) around the client area.
+    const QSize frame = QMdiSubWindow::sizeHint() - m_body->sizeHint();
+    QSize size = m_body->sizeHint().expandedTo(m_clientSize) + frame;
+    QMdiArea* area = mdiArea();
+    if (area && area->isVisible())
+        size = size.boundedTo(area->viewport()->size());
+    resize(size.expandedTo(minimumSizeHint()));
+    if (area) {
         const int left = (area->viewport()->width() - width()) / 2;
         move(qMax(0, left), 0);
     }
@@ -51,6 +56,7 @@ void ProgramWindow::closeEvent(QCloseEvent* event)
     // Counts as closed from here on, so that whatever runs while it closes (showing another
     // screen, opening a fresh one) never finds it.
     m_closed = true;
+    emit aboutToClose();
     closing();
     if (m_showsWelcomePanelOnClose)
         ProgramWindows::SetWelcomePanelVisible(true);

@@ -30,18 +30,23 @@ QString ProgramWindowName(ProgramWindowId id);
 class ProgramWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // clientTwips is the designed size of the client area; the window never gets smaller
-    // than that nor than what its layout needs.
+    // clientTwips is the designed size of the client area: the window takes it where the
+    // document area has room, and never less than what its layout needs.
     ProgramWindow(ProgramWindowId id, const QString& caption, QSize clientTwips);
 
     ProgramWindowId id() const { return m_id; }
     MenuBarModel& menuBarModel() { return m_menuBar; }
 
     // Sizes the window and places it: centred horizontally in the document area, at the top.
+    // A window that the area cannot hold keeps what its layout needs; the area scrolls.
     void place();
 
     // Whether the window has been closed (it is deleted a moment later).
     bool isClosed() const { return m_closed; }
+
+signals:
+    // The window is closing: windows that only make sense beside it close too.
+    void aboutToClose();
 
 protected:
     // The widget that holds the window's controls.

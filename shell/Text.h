@@ -13,3 +13,11 @@ inline QString TrimBlanks(const QString& text)
         --last;
     return text.mid(first, last - first);
 }
+
+// Text the user typed, made fit for a place where Qt reads "&" as an access-key marker
+// (group box titles, buttons, tabs): each "&" is doubled, so it shows as typed and claims
+// no key.
+inline QString CaptionText(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}

@@ -1,5 +1,6 @@
 #include "shell/frmMDI.h"
 
+#include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,6 +69,10 @@ frmMDI::frmMDI() : m_menus(this)
     m_mdiArea = new QMdiArea;
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setBackground(QColor(0x8a, 0x84, 0xa8));
+    // A program window larger than the room left on a small or scaled screen is scrolled
+    // into view, so none of its controls is ever out of reach.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     stack->addWidget(m_mdiArea, 0, 0);
     stack->addWidget(buildWelcomePanel(), 0, 0);
     column->addWidget(middle, 1);
@@ -75,6 +81,14 @@ frmMDI::frmMDI() : m_menus(this)
 
     buildMenus();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOfActiveWindow);
+
+    m_accessKeys = new YieldingAccessKeys(this, [this]() -> QWidget* {
+        QWidget* active = m_mdiArea->activeSubWindow();
+        return active && active->isAncestorOf(QApplication::focusWidget()) ? active : nullptr;
+    });
+    for (QPushButton* button : cmdSelectOption)
+        m_accessKeys->bind(button);
+    m_accessKeys->bind(cmdMdiExit);
 }
 
 frmMDI::~frmMDI()
@@ -105,11 +119,11 @@ QWidget* frmMDI::buildBannerStrip()
         QStringLiteral("Meet fellow stargazers in the Zel astrology forum, and visit www.zel-compatibility.example "
                        "for free readings every day!"),
         PageKey::HomePage);
-    lblQuorvaneBanner->setWordWrap(false);
+    lblQuorvaneBanner->setAlignment(Qt::AlignCenter);
     lblQuorvaneBanner->setStyleSheet(QStringLiteral("color: #f3d27a; background: transparent; font-weight: bold;"));
     auto* row = new QHBoxLayout(Picture6);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(lblQuorvaneBanner, 0, Qt::AlignCenter);
+    row->setContentsMargins(12, 0, 12, 0);
+    row->addWidget(lblQuorvaneBanner);
     return Picture6;
 }
 
@@ -145,6 +159,9 @@ QWidget* frmMDI::buildButtonStrip()
     for (int i = 0; i < 4; ++i) {
         pictures[i] = new Emblem(QString::fromUtf8(symbols[i]), colours[i], Twips(720));
         pictures[i]->setObjectName(QStringLiteral("Picture%1").arg(i + 2));
+        // Decoration gives way first when the window is narrow.
+        pictures[i]->setMinimumWidth(0);
+        pictures[i]->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     }
 
     auto* row = new QHBoxLayout(Picture1);
@@ -161,16 +178,25 @@ QWidget* frmMDI::buildButtonStrip()
 
 QWidget* frmMDI::buildWelcomePanel()
 {
-    picMain = new QWidget;
-    picMain->setObjectName(QStringLiteral("picMain"));
-    picMain->setAttribute(Qt::WA_StyledBackground);
-    picMain->setStyleSheet(QStringLiteral(
-        "#picMain { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ff, stop:1 #e4dcf4); }"));
-    picMain->setMouseTracking(true);
-    picMain->installEventFilter(this);
+    // The panel scrolls when a small or scaled screen leaves it too little room.
+    auto* panel = new QScrollArea;
+    panel->setObjectName(QStringLiteral("picMain"));
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setWidgetResizable(true);
+    picMain = panel;
 
-    auto* column = new QVBoxLayout(picMain);
-    column->setContentsMargins(40, 30, 40, 30);
+    m_welcomeContents = new QWidget;
+    m_welcomeContents->setObjectName(QStringLiteral("welcomeContents"));
+    m_welcomeContents->setAttribute(Qt::WA_StyledBackground);
+    m_welcomeContents->setStyleSheet(QStringLiteral(
+        "#welcomeContents { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ff, stop:1 #e4dcf4); }"));
+    for (QWidget* surface : {picMain, m_welcomeContents}) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+
+    auto* column = new QVBoxLayout(m_welcomeContents);
+    column->setContentsMargins(24, 24, 24, 24);
     column->setSpacing(14);
     column->addStretch(1);
     for (int i = 0; i < 7; ++i) {
@@ -186,8 +212,7 @@ QWidget* frmMDI::buildWelcomePanel()
             label->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
         } else if (i == 1) {
             label->setWordWrap(true);
-            // A fixed width lets the wrapped text take the height it needs.
-            label->setFixedWidth(Twips(9000));
+            label->setMaximumWidth(Twips(9000));
             label->setCursor(Qt::ArrowCursor);
         } else if (i == 2) {
             font.setBold(true);
@@ -200,15 +225,23 @@ QWidget* frmMDI::buildWelcomePanel()
         if (i == 0)
             label->setCursor(Qt::ArrowCursor);
         label->setFont(font);
-        if (label->wordWrap())
-            label->setMinimumHeight(label->heightForWidth(label->width()));
         connect(label, &ClickableLabel::clicked, this, [this, i] { captionClicked(i); });
         lblCaption[i] = label;
-        column->addWidget(label, 0, Qt::AlignHCenter);
+        if (label->wordWrap()) {
+            // Centred with room either side, wrapping to whatever width the panel has.
+            auto* row = new QHBoxLayout;
+            row->addStretch(0);
+            row->addWidget(label, 1);
+            row->addStretch(0);
+            column->addLayout(row);
+        } else {
+            column->addWidget(label, 0, Qt::AlignHCenter);
+        }
         if (i == 2)
             column->addSpacing(6);
     }
     column->addStretch(2);
+    panel->setWidget(m_welcomeContents);
     return picMain;
 }
 
@@ -349,7 +382,7 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
                 label->setFont(font);
             }
         };
-        if (watched == picMain) {
+        if (watched == picMain || watched == m_welcomeContents) {
             for (ClickableLabel* label : lblCaption)
                 underline(label, false);
         } else {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class ClickableLabel;
+class YieldingAccessKeys;
 class QMdiArea;
 class QPushButton;
 
@@ -69,6 +70,8 @@ private:
     void showMenusOfActiveWindow();
 
     QMdiArea* m_mdiArea = nullptr;
+    QWidget* m_welcomeContents = nullptr;
+    YieldingAccessKeys* m_accessKeys = nullptr;
     MenuBarModel m_menus;
     std::array<WindowFactory, ProgramWindowCount> m_factories;
     std::array<QPointer<ProgramWindow>, ProgramWindowCount> m_windows;

@@ -1,6 +1,7 @@
 #include "zodiac/frmSunSignZodiacCompatibility.h"
 
 #include "shell/ClickableLabel.h"
+#include "shell/ElidedLabel.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
@@ -249,7 +250,9 @@ frmSunSignZodiacCompatibility::PartnerControls frmSunSignZodiacCompatibility::bu
     c.fraUser->setObjectName(name("fraUser"));
     c.fraUser->setFixedWidth(Twips(2700));
     c.picSunSign = makePicture(name("picSunSign"));
-    c.lblName = makeLabel(name("lblName"));
+    // However long the name, it keeps to one line (in full in its tooltip).
+    c.lblName = new ElidedLabel;
+    c.lblName->setObjectName(name("lblName"));
     setBold(c.lblName, 1.15);
     c.lblDOB = makeLabel(name("lblDOB"));
     c.lblSunSign = makeLabel(name("lblSunSign"));
@@ -265,7 +268,7 @@ frmSunSignZodiacCompatibility::PartnerControls frmSunSignZodiacCompatibility::bu
     user->addWidget(makeCaption(QStringLiteral("Your Zodiac Sign")));
     user->addWidget(c.lblSunSign);
     user->addStretch(1);
-    for (QLabel* label : {c.lblName, c.lblDOB, c.lblSunSign})
+    for (QLabel* label : {c.lblDOB, c.lblSunSign})
         label->setWordWrap(true);
 
     // The sign's profile, in reading order; the long texts take the full width.

@@ -4,6 +4,7 @@
 #include "zodiac/SignPictures.h"
 
 class ClickableLabel;
+class ElidedLabel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,7 +41,7 @@ public:
     QGroupBox* Frame1 = nullptr;
     QGroupBox* fraUserM = nullptr;
     SignPictureLabel* picSunSignM = nullptr;
-    QLabel* lblNameM = nullptr;
+    ElidedLabel* lblNameM = nullptr;
     QLabel* lblDOBM = nullptr;
     QLabel* lblSunSignM = nullptr;
     QGroupBox* fraSunSignM = nullptr;
@@ -61,7 +62,7 @@ public:
     QGroupBox* Frame2 = nullptr;
     QGroupBox* fraUserF = nullptr;
     SignPictureLabel* picSunSignF = nullptr;
-    QLabel* lblNameF = nullptr;
+    ElidedLabel* lblNameF = nullptr;
     QLabel* lblDOBF = nullptr;
     QLabel* lblSunSignF = nullptr;
     QGroupBox* fraSunSignF = nullptr;
@@ -89,7 +90,7 @@ public:
         QGroupBox* page;
         QGroupBox* fraUser;
         SignPictureLabel* picSunSign;
-        QLabel* lblName;
+        ElidedLabel* lblName;
         QLabel* lblDOB;
         QLabel* lblSunSign;
         QGroupBox* fraSunSign;

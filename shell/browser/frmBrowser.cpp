@@ -55,7 +55,8 @@ frmBrowser::frmBrowser(const QUrl& searchAddress, const PlaceSearchHost& host)
     lblAddress->setBuddy(cboAddress);
     // Enter is handled here rather than by the box, which would otherwise also report it
     // as choosing a list entry when the text matches one.
-    cboAddress->lineEdit()->installEventFilter(this);
+    // Keys reach the combo box, which keeps the focus, not its inner line edit.
+    cboAddress->installEventFilter(this);
     connect(cboAddress, &QComboBox::activated, this, [this](int) { navigateToAddressBox(); });
 
     brwWebBrowser = new QWebEngineView(this);
@@ -165,7 +166,7 @@ void frmBrowser::resizeEvent(QResizeEvent* event)
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == cboAddress && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             navigateToAddressBox();

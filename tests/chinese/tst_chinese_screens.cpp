@@ -5,6 +5,7 @@
 #include "chinese/frmchiness.h"
 #include "chinese/frmmainChineseZodiac.h"
 #include "chinese/modchinesezodiac.h"
+#include "shell/UserTitledFrame.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/support/ReportTestSupport.h"
 #include "zodiac/SignPictures.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -199,8 +201,8 @@ private slots:
         QCOMPARE(result->SSTab->tabText(0), QStringLiteral("Chinese Compatibility  "));
         QCOMPARE(result->SSTab->tabText(1), QStringLiteral("Your Details"));
         QCOMPARE(result->SSTab->tabText(2), QStringLiteral("Your Partner's Details"));
-        QCOMPARE(result->Framale->title(), QStringLiteral("Ann"));
-        QCOMPARE(result->Frafemale->title(), QStringLiteral("Bob"));
+        QCOMPARE(result->Framale->userTitle(), QStringLiteral("Ann"));
+        QCOMPARE(result->Frafemale->userTitle(), QStringLiteral("Bob"));
         QCOMPARE(result->lblMaleChinesesign->text(), QStringLiteral("Rat"));
         QCOMPARE(result->lblFemaleChineseSign->text(), QStringLiteral("Rat"));
         QCOMPARE(result->lblMaleChineseElements->text(), QStringLiteral("Fire"));
@@ -308,7 +310,7 @@ private slots:
                                QStringLiteral("Bob"), {QStringLiteral("1"), QStringLiteral("January"), QStringLiteral("1936")});
         QVERIFY(result);
         QVERIFY(m_messages->texts().isEmpty());
-        QCOMPARE(result->Framale->title(), QString());
+        QCOMPARE(result->Framale->userTitle(), QString());
         QCOMPARE(q(TheChineseState().NameM), QString());
     }
 
@@ -384,11 +386,30 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("xyz"));
         QCOMPARE(box->toPlainText(), before);
 
-        // Copied with the keyboard, the text is on the clipboard ...
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(clipboard->text().startsWith(before.left(40)));
-        // ... until the mouse moves over the box.
+        // The keyboard selects the text but copies none of it, by any copy key, and there
+        // is no context menu to copy through.
+        QCOMPARE(QApplication::focusWidget(), box);
+        for (const QKeyCombination copy : {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}) {
+            clipboard->setText(QStringLiteral("elsewhere"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QVERIFY(box->textCursor().hasSelection());
+            QTest::keyClick(QApplication::focusWidget(), copy.key(), copy.keyboardModifiers());
+            QVERIFY(!clipboard->text().contains(before.left(40)));
+        }
+        bool menuShown = false;
+        QTimer::singleShot(0, [&menuShown] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menuShown = true;
+                menu->close();
+            }
+        });
+        QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, QPoint(10, 10));
+        QApplication::sendEvent(box->viewport(), &menuRequest);
+        QCoreApplication::processEvents();
+        QVERIFY(!menuShown);
+
+        // Moving the mouse over the box empties the clipboard.
+        clipboard->setText(QStringLiteral("elsewhere"));
         QTest::mouseMove(box->viewport(), QPoint(20, 20));
         QTest::mouseMove(box->viewport(), QPoint(30, 25));
         QVERIFY(clipboard->text().isEmpty());

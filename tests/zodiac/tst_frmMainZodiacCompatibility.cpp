@@ -2,6 +2,7 @@
 // stored, and where each command leads.
 #include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
+#include "shell/ElidedLabel.h"
 #include "shell/ClickableLabel.h"
 #include "zodiac/ZodiacState.h"
 

@@ -3,6 +3,7 @@
 #include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "content/SunSignPairTexts.h"
+#include "shell/ElidedLabel.h"
 #include "shell/ClickableLabel.h"
 #include "zodiac/SignPictures.h"
 #include "zodiac/ZodiacState.h"
@@ -180,7 +181,8 @@ private slots:
         QVERIFY(screen);
         QCOMPARE(screen->lblNameM->text(), name);
         QCOMPARE(screen->lblNameF->text(), QStringLiteral("<br>"));
-        for (QLabel* label : {screen->lblNameM, screen->lblNameF, screen->lblDOBM, screen->lblMatchDescription})
+        for (QLabel* label : std::initializer_list<QLabel*>{screen->lblNameM, screen->lblNameF, screen->lblDOBM,
+                                                            screen->lblMatchDescription})
             QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
