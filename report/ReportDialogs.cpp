@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -40,6 +41,23 @@ public:
     }
 };
 
+// With page-range entry switched off, Qt's own print dialog still offers "Pages from ...
+// to" and "Pages" (and would then print every page anyway): those controls are removed.
+void removePageRangeEntry(QPrintDialog& dialog)
+{
+    QWidget* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+    if (!range)
+        return;
+    for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        if (QWidget* control = range->findChild<QWidget*>(QLatin1String(name)))
+            control->hide();
+    }
+    for (QLabel* label : range->findChildren<QLabel*>()) {
+        if (label->text() == QLatin1String("to"))
+            label->hide();
+    }
+}
+
 // Where the next save dialog starts: the documents folder, then the folder last saved to.
 QString& startFolder()
 {
@@ -71,8 +89,13 @@ public:
         QPrintDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
+        removePageRangeEntry(dialog);
         printer.setPrintRange(selectionAvailable ? QPrinter::Selection : QPrinter::AllPages);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (printer.printRange() == QPrinter::PageRange)
+            printer.setPrintRange(QPrinter::AllPages);
+        return true;
     }
 
     void useDefaultPrinter(QPrinter&) override
