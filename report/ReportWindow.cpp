@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -87,6 +88,8 @@ void ReportWindow::Print()
 void ReportWindow::ShowFromTop()
 {
     RTB->moveCursor(QTextCursor::Start);
+    // Moving the cursor scrolls only as far as the first line; the page margin above it too.
+    RTB->verticalScrollBar()->setValue(0);
 }
 
 void ReportWindow::closing()

@@ -34,6 +34,9 @@ public:
     // Puts the reader at the top of the composed report.
     void ShowFromTop();
 
+    // The screen this report shows again when it closes.
+    ProgramWindowId returnsTo() const { return m_returnsTo; }
+
     QTextBrowser* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;

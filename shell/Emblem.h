@@ -17,6 +17,8 @@ public:
     static Emblem* MakeLogo(int diameter);
     static QIcon ApplicationIcon();
 
+    QSize sizeHint() const override { return maximumSize(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -165,7 +165,8 @@ QWidget* frmMDI::buildButtonStrip()
     }
 
     auto* row = new QHBoxLayout(Picture1);
-    row->setContentsMargins(16, 0, 16, 0);
+    row->setContentsMargins(8, 0, 8, 0);
+    row->setSpacing(4);
     row->addWidget(pictures[0]);
     row->addWidget(pictures[1]);
     row->addStretch(1);
