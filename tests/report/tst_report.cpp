@@ -9,12 +9,16 @@
 #include "tests/support/ReportTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -81,8 +85,9 @@ public:
     }
 };
 
+// Letters right after a non-ASCII character ("M\u00fcller") are where some readers lose text.
 const QString kHostileText = QStringLiteral(u"Back\\slash {braces} \"quotes\" caf\u00e9 \u0416\u0438\u0437\u043d\u044c "
-                                            u"\u05e9\u05dc\u05d5\u05dd \U0001F600 \u4e2d\u6587");
+                                            u"\u05e9\u05dc\u05d5\u05dd \U0001F600 \u4e2d\u6587 M\u00fcller Stra\u00dfe");
 
 } // namespace
 
@@ -294,6 +299,52 @@ private slots:
         QVERIFY(!QFile::exists(dialogs.saveAs));
     }
 
+    void aFullDiskLeavesTheEarlierReportAsItWas_data()
+    {
+        QTest::addColumn<int>("freeBytes");
+        QTest::newRow("no room") << 0;
+        QTest::newRow("room for 4 KiB") << 4096;
+        QTest::newRow("room for 8 KiB") << 8192;
+    }
+
+    void aFullDiskLeavesTheEarlierReportAsItWas()
+    {
+        QFETCH(int, freeBytes);
+        QTemporaryDir dir;
+        // A real full file system: a small one of its own, which only root may mount.
+        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                        QStringLiteral("size=128k"), QStringLiteral("tmpfs"), dir.path()}) != 0)
+            QSKIP("Mounting a small tmpfs needs root; the full-disk save is not tried here.");
+        const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
+
+        const QString path = dir.filePath(QStringLiteral("report.rtf"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the earlier report");
+        earlier.close();
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freeBytes)));
+        filler.close();
+
+        FakeReportDialogs dialogs;
+        MessageLog messages;
+        dialogs.saveAs = path;
+        const auto restoreBody = qScopeGuard([body = SampleReport::body] { SampleReport::body = body; });
+        SampleReport::body = QStringLiteral("A long reading. ").repeated(2000);
+        ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility)->Save();
+
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].icon, MessageIcon::Error);
+        QVERIFY(messages.messages()[0].text.contains(path));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("the earlier report"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("filler"), QStringLiteral("report.rtf")}));
+    }
+
     void savingOverALongerFileReplacesItWhole()
     {
         QTemporaryDir dir;
@@ -352,6 +403,66 @@ private slots:
         answerDialog(true);
         report->Save();
         QVERIFY(overwriteAsked);
+
+        // A folder that does not exist is refused in the dialog, which stays open to mend it.
+        MessageLog messages;
+        bool stayedOpen = false;
+        QTimer::singleShot(200, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath()); // the folder last used
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(dir.filePath(QStringLiteral("no such folder/report")));
+            QTest::keyClick(name, Qt::Key_Return);
+            stayedOpen = dialog->isVisible();
+            dialog->reject();
+        });
+        report->Save();
+        QVERIFY(stayedOpen);
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts()[0].contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("no such folder")))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("no such folder"))));
+    }
+
+    void realPrintDialogOffersNoPageRange()
+    {
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->RTB->selectAll();
+        QStringList offered;
+        QStringList pageFieldsShown;
+        QTimer::singleShot(200, this, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            for (auto* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QLatin1String("&Options >>"))
+                    button->click();
+            }
+            for (auto* choice : dialog->findChildren<QRadioButton*>()) {
+                if (choice->isVisible() && choice->parentWidget()->objectName() == QLatin1String("gbPrintRange"))
+                    offered.append(choice->text());
+            }
+            for (auto* field : dialog->findChildren<QWidget*>()) {
+                if (field->isVisible() && QStringList{"from", "to", "pagesLineEdit"}.contains(field->objectName()))
+                    pageFieldsShown.append(field->objectName());
+            }
+            dialog->close();
+        });
+        report->Print();
+        QCOMPARE(offered, (QStringList{QStringLiteral("Print all"), QStringLiteral("Selection")}));
+        QCOMPARE(pageFieldsShown, QStringList());
+    }
+
+    void printSettingsStayForTheWindowsNextPrint()
+    {
+        QTemporaryDir dir;
+        FakeReportDialogs dialogs;
+        dialogs.pdfPath = dir.filePath(QStringLiteral("chosen.pdf"));
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        report->Print();
+        QCOMPARE(dialogs.outputOnOpening, QString());
+        report->Print();
+        QCOMPARE(dialogs.outputOnOpening, dialogs.pdfPath);
     }
 
     void printsTheWholeReportWhenNothingIsSelected()
@@ -373,10 +484,12 @@ private slots:
         FakeReportDialogs dialogs;
         dialogs.pdfPath = dir.filePath(QStringLiteral("selection.pdf"));
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
-        QTextCursor cursor(report->RTB->document());
-        cursor.setPosition(int(report->RTB->toPlainText().indexOf(QStringLiteral("Caption"))));
-        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
-        report->RTB->setTextCursor(cursor);
+        // Selected from the keyboard: to the second line, then a word with Shift held.
+        report->RTB->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(report->RTB->textCursor().selectedText(), QStringLiteral("Caption"));
         report->Print();
         QVERIFY(dialogs.lastSelectionOffered);
         const QString text = PdfText(dialogs.pdfPath);

@@ -27,6 +27,7 @@ bool FakeReportDialogs::choosePrinter(QWidget*, QPrinter& printer, bool selectio
 {
     ++printDialogs;
     lastSelectionOffered = selectionAvailable;
+    outputOnOpening = printer.outputFileName();
     if (cancelPrint)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

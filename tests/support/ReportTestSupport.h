@@ -22,6 +22,7 @@ public:
     // What the last dialogs were asked.
     QString lastSaveTitle, lastSaveFilter, lastDefaultSuffix;
     bool lastSelectionOffered = false;
+    QString outputOnOpening; // the output file the last print dialog was opened with
     int saveDialogs = 0, printDialogs = 0, directPrints = 0;
 
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
