@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextBrowser>
 
@@ -818,14 +819,16 @@ private slots:
 
     void exitOnTheResultScreenEndsTheProgram()
     {
-        auto* entry = openFilledEntry();
+        // The entry screen deletes itself as the program ends.
+        QPointer<frmMainMarriageCompatibility> entry = openFilledEntry();
         QVERIFY(entry);
         QTest::mouseClick(entry->cmdLP, Qt::LeftButton);
         QVERIFY(result());
         QTest::mouseClick(result()->cmdExit, Qt::LeftButton);
+        QVERIFY(!entry->isVisible());
         settle();
         QVERIFY(!result());
-        QVERIFY(!entry->isVisible());
+        QVERIFY(!entry);
         QVERIFY(!m_main->isVisible());
     }
 };

@@ -540,12 +540,23 @@ private slots:
         result->hide();
         m_main->setWelcomePanelVisible(false);
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
-        QTextBrowser* view = report->RTB;
+        const auto linkedText = [document = report->RTB->document()] {
+            QString linked;
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    if (it.fragment().charFormat().isAnchor())
+                        linked += it.fragment().text();
+                }
+            }
+            return linked;
+        };
+        QCOMPARE(linkedText(), QStringLiteral("www.zel-compatibility.example/more"));
         QVERIFY(report->close());
+        // Closed but not yet deleted: its address is plain text again.
+        QCOMPARE(linkedText(), QString());
         QTRY_VERIFY(!ProgramWindows::Find(ProgramWindowId::frmSaveZodiacCompatibility));
         QVERIFY(result->isVisible());
         QVERIFY(!m_main->isWelcomePanelVisible());
-        Q_UNUSED(view);
     }
 
     void reportWindowIsCentredAtTheTop()

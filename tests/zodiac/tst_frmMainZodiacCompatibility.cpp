@@ -58,7 +58,6 @@ private slots:
         QCOMPARE(entry->Frame1->title(), QStringLiteral("Your Partner's Details"));
         QCOMPARE(entry->Frame2->title(), QStringLiteral("Note"));
         QCOMPARE(entry->cmdSunSign->text(), QStringLiteral("Check Our &Zodiac Compatibility Now !"));
-        QVERIFY(entry->findChild<QLabel*>()); // the note and the captions
         bool noteShown = false;
         for (QLabel* label : entry->findChildren<QLabel*>())
             noteShown |= label->text() == QStringLiteral("Please set your Regional and Language Settings to US "
