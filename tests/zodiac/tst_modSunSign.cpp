@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -220,4 +222,77 @@ TEST(GetSunSignProfile, TheLongFieldsHaveTheirLengthsAndShape)
     EXPECT_EQ(positives.size(), 12u);
     EXPECT_EQ(negatives.size(), 12u);
     EXPECT_EQ(famous.size(), 12u);
+}
+
+namespace {
+
+struct Birthday {
+    const char* person;
+    const char* month;
+    const char* day;
+};
+
+// When each listed person was born (Gregorian calendar).
+const Birthday kBirthdays[] = {
+    {"Vincent van Gogh", "March", "30"},      {"Charlie Chaplin", "April", "16"},
+    {"Marlon Brando", "April", "3"},          {"Aretha Franklin", "March", "25"},
+    {"Elton John", "March", "25"},            {"Lady Gaga", "March", "28"},
+    {"Queen Elizabeth II", "April", "21"},    {"Sigmund Freud", "May", "6"},
+    {"Audrey Hepburn", "May", "4"},           {"Salvador Dali", "May", "11"},
+    {"Stevie Wonder", "May", "13"},           {"Adele", "May", "5"},
+    {"Marilyn Monroe", "June", "1"},          {"John F. Kennedy", "May", "29"},
+    {"Paul McCartney", "June", "18"},         {"Bob Dylan", "May", "24"},
+    {"Angelina Jolie", "June", "4"},          {"Morgan Freeman", "June", "1"},
+    {"Nelson Mandela", "July", "18"},         {"Frida Kahlo", "July", "6"},
+    {"Princess Diana", "July", "1"},          {"Tom Hanks", "July", "9"},
+    {"Meryl Streep", "June", "22"},           {"Ringo Starr", "July", "7"},
+    {"Napoleon Bonaparte", "August", "15"},   {"Coco Chanel", "August", "19"},
+    {"Alfred Hitchcock", "August", "13"},     {"Neil Armstrong", "August", "5"},
+    {"Barack Obama", "August", "4"},          {"Madonna", "August", "16"},
+    {"Leo Tolstoy", "September", "9"},        {"Agatha Christie", "September", "15"},
+    {"Mother Teresa", "August", "26"},        {"Freddie Mercury", "September", "5"},
+    {"Michael Jackson", "August", "29"},      {"Beyonce", "September", "4"},
+    {"Mahatma Gandhi", "October", "2"},       {"Oscar Wilde", "October", "16"},
+    {"Eleanor Roosevelt", "October", "11"},   {"John Lennon", "October", "9"},
+    {"Serena Williams", "September", "26"},   {"Will Smith", "September", "25"},
+    {"Marie Curie", "November", "7"},         {"Pablo Picasso", "October", "25"},
+    {"Grace Kelly", "November", "12"},        {"Bill Gates", "October", "28"},
+    {"Julia Roberts", "October", "28"},       {"Leonardo DiCaprio", "November", "11"},
+    {"Jane Austen", "December", "16"},        {"Mark Twain", "November", "30"},
+    {"Winston Churchill", "November", "30"},  {"Walt Disney", "December", "5"},
+    {"Frank Sinatra", "December", "12"},      {"Taylor Swift", "December", "13"},
+    {"Isaac Newton", "January", "4"},         {"Elvis Presley", "January", "8"},
+    {"Muhammad Ali", "January", "17"},        {"Michelle Obama", "January", "17"},
+    {"David Bowie", "January", "8"},          {"Dolly Parton", "January", "19"},
+    {"Virginia Woolf", "January", "25"},      {"Charles Darwin", "February", "12"},
+    {"Abraham Lincoln", "February", "12"},    {"Thomas Edison", "February", "11"},
+    {"Oprah Winfrey", "January", "29"},       {"Bob Marley", "February", "6"},
+    {"Michelangelo", "March", "6"},           {"George Washington", "February", "22"},
+    {"Victor Hugo", "February", "26"},        {"Albert Einstein", "March", "14"},
+    {"Steve Jobs", "February", "24"},         {"Rihanna", "February", "20"},
+};
+
+} // namespace
+
+TEST(GetSunSignProfile, EveryFamousPersonIsBornUnderTheirSign)
+{
+    std::size_t listed = 0;
+    for (const std::string_view sign : modSunSign::ZodiacSign) {
+        SunSignProfile p;
+        GetSunSignProfile(std::string(sign), p);
+        for (std::size_t start = 0; start < p.FamousPersons.size();) {
+            const std::size_t end = std::min(p.FamousPersons.find(", ", start), p.FamousPersons.size());
+            const std::string person = p.FamousPersons.substr(start, end - start);
+            const auto birthday = std::find_if(std::begin(kBirthdays), std::end(kBirthdays),
+                                               [&person](const Birthday& b) { return person == b.person; });
+            if (birthday == std::end(kBirthdays)) {
+                ADD_FAILURE() << person << " (" << sign << ") has no birthday in this test";
+            } else {
+                EXPECT_EQ(FindSunSign(birthday->month, birthday->day), sign) << person;
+            }
+            ++listed;
+            start = end + 2;
+        }
+    }
+    EXPECT_EQ(listed, std::size(kBirthdays));
 }
