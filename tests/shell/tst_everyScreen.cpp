@@ -174,6 +174,7 @@ private slots:
         const Program chosen = static_cast<Program>(program);
         auto* report = qobject_cast<ReportWindow*>(OpenReport(*m_main, chosen, QStringLiteral("ANN"), QStringLiteral("BOB")));
         QVERIFY(report);
+        const ProgramWindowId reportId = report->id();
         QCOMPARE(windowOutOfSight(*m_main), QString());
 
         if (step == QLatin1String("again")) {
@@ -195,7 +196,7 @@ private slots:
         SettleWindows();
         QCOMPARE(windowOutOfSight(*m_main), QString());
         if (step != QLatin1String("close"))
-            QVERIFY(!ProgramWindows::Find(report->id()));
+            QVERIFY(!ProgramWindows::Find(reportId));
     }
 
     void aReportShowsTheResultItWasOpenedFrom()
