@@ -2,7 +2,7 @@
 // as a user would take it: fill the entries, press the action, open the report. Runs
 // offscreen; prints the median of many runs per program.
 #include "shell/Application.h"
-#include "shell/ProgramCatalog.h"
+#include "app/ProgramCatalog.h"
 #include "shell/frmMDI.h"
 
 #include <QApplication>

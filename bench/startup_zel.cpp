@@ -1,6 +1,6 @@
 // Starts exactly as the program does, then quits once the main window has been shown.
 #include "shell/Application.h"
-#include "shell/ProgramCatalog.h"
+#include "app/ProgramCatalog.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 

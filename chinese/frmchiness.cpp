@@ -8,7 +8,7 @@
 #include "shell/Twips.h"
 #include "shell/UserTitledFrame.h"
 #include "shell/modHelp.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QEvent>
 #include <QGridLayout>

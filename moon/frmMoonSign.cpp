@@ -6,7 +6,7 @@
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/ProgramWindow.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 class ClickableLabel;
 class ElidedLabel;

@@ -8,7 +8,7 @@
 #include "shell/UserTitledFrame.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/support/ReportTestSupport.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QApplication>
 #include <QClipboard>

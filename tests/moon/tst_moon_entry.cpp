@@ -8,7 +8,7 @@
 #include "shell/ClickableLabel.h"
 #include "shell/modHelp.h"
 #include "tests/support/GuiTestSupport.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QApplication>
 #include <QClipboard>

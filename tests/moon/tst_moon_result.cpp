@@ -11,7 +11,7 @@
 #include "shell/modHelp.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/support/ReportTestSupport.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "tests/support/GuiTestSupport.h"
 
 #include "shell/Application.h"
-#include "shell/ProgramCatalog.h"
+#include "app/ProgramCatalog.h"
 #include "shell/modHelp.h"
 
 #include <QDesktopServices>

@@ -5,7 +5,7 @@
 #include "content/SunSignPairTexts.h"
 #include "shell/ElidedLabel.h"
 #include "shell/ClickableLabel.h"
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 

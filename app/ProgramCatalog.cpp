@@ -1,4 +1,4 @@
-#include "shell/ProgramCatalog.h"
+#include "app/ProgramCatalog.h"
 
 #include "chinese/frmSaveChineseZodiac.h"
 #include "chinese/frmchiness.h"

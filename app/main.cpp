@@ -1,5 +1,5 @@
 #include "shell/Application.h"
-#include "shell/ProgramCatalog.h"
+#include "app/ProgramCatalog.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 

@@ -1,4 +1,4 @@
-#include "zodiac/SignPictures.h"
+#include "shell/SignPictures.h"
 
 #include <QPainter>
 #include <QPixmap>
