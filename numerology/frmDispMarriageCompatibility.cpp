@@ -69,7 +69,7 @@ QString frmDispMarriageCompatibility::Text() const
 
 void frmDispMarriageCompatibility::PrintDirect()
 {
-    modRTB::PrintReportDirect(txtDisp);
+    modRTB::PrintReportDirect(txtDisp, windowTitle());
 }
 
 void frmDispMarriageCompatibility::ExitProgram()

@@ -186,6 +186,8 @@ void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle)
 
 void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer)
 {
+    // The report's title names the print job and a printed PDF.
+    printer.setDocName(parent->windowTitle());
     const bool selectionAvailable = view->textCursor().hasSelection();
     if (!TheReportDialogs().choosePrinter(parent, printer, selectionAvailable))
         return;
@@ -195,7 +197,7 @@ void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer)
     view->print(&printer);
 }
 
-void PrintReportDirect(QTextEdit* view)
+void PrintReportDirect(QTextEdit* view, const QString& title)
 {
     QTextCursor cursor = view->textCursor();
     cursor.clearSelection();
@@ -203,6 +205,7 @@ void PrintReportDirect(QTextEdit* view)
 
     QPrinter printer(QPrinter::HighResolution);
     TheReportDialogs().useDefaultPrinter(printer);
+    printer.setDocName(title);
     printer.setPrintRange(QPrinter::AllPages);
     view->print(&printer);
 }

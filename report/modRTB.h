@@ -25,10 +25,11 @@ void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle);
 
 // Prints through the print dialog, set up from printer (which keeps what the user chose
 // there): the selection when there is one (the dialog offers it), the whole text
-// otherwise. A cancelled dialog prints nothing.
+// otherwise. A cancelled dialog prints nothing. The job is named after parent's title.
 void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer);
 
-// Clears the selection and prints the whole text to the default printer, without a dialog.
-void PrintReportDirect(QTextEdit* view);
+// Clears the selection and prints the whole text to the default printer, without a dialog,
+// as a job named title.
+void PrintReportDirect(QTextEdit* view, const QString& title);
 
 } // namespace modRTB

@@ -476,6 +476,8 @@ private slots:
         const QString text = PdfText(dialogs.pdfPath);
         QVERIFY2(text.contains(QStringLiteral("Heading")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Caption: Visit")));
+        // The report's title is the printed document's name.
+        QCOMPARE(PdfTitle(dialogs.pdfPath), QStringLiteral("Sample Report"));
     }
 
     void printsOnlyTheSelectionWhenThereIsOne()
@@ -521,12 +523,13 @@ private slots:
         QTextCursor cursor(view.document());
         cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
         view.setTextCursor(cursor);
-        modRTB::PrintReportDirect(&view);
+        modRTB::PrintReportDirect(&view, QStringLiteral("LifePath Compatibility"));
         QVERIFY(!view.textCursor().hasSelection());
         QCOMPARE(dialogs.directPrints, 1);
         const QString text = PdfText(dialogs.pdfPath);
         QVERIFY(text.contains(QStringLiteral("First line")));
         QVERIFY(text.contains(QStringLiteral("Second line")));
+        QCOMPARE(PdfTitle(dialogs.pdfPath), QStringLiteral("LifePath Compatibility"));
     }
 
     void closingShowsTheWindowItCameFromAndDisablesLinks()

@@ -61,3 +61,15 @@ QString PdfText(const QString& path)
     pdftotext.waitForFinished(30000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
+
+QString PdfTitle(const QString& path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    pdfinfo.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(QLatin1String("Title:")))
+            return line.mid(6).trimmed();
+    }
+    return {};
+}
