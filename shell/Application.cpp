@@ -1,6 +1,8 @@
 #include "shell/Application.h"
 
+#include "shell/Accessibility.h"
 #include "shell/Emblem.h"
+#include "shell/modHelp.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,9 +11,12 @@ void ConfigureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("zel-compatibility"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.95"));
+    // The desktop matches the windows to the installed launcher <id>.desktop by this name.
+    QGuiApplication::setDesktopFileName(modHelp::ApplicationId);
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
     QApplication::setWindowIcon(Emblem::ApplicationIcon());
+    InstallAccessibility();
 }

@@ -1,6 +1,8 @@
 #include "shell/Emblem.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
 
@@ -34,8 +36,13 @@ QIcon Emblem::ApplicationIcon()
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint(painter, pixmap.rect(), kLogoSymbol, kLogoColour);
+    PaintLogo(painter, pixmap.rect());
     return QIcon(pixmap);
+}
+
+void Emblem::PaintLogo(QPainter& painter, const QRectF& area)
+{
+    paint(painter, area, kLogoSymbol, kLogoColour);
 }
 
 void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour)
@@ -49,9 +56,14 @@ void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol,
     painter.setPen(QPen(QColor(212, 175, 55), 1.5));
     painter.drawEllipse(circle);
 
+    // The symbol is filled as an outline, placed where centered text would stand: an SVG
+    // made from this drawing then carries the glyph itself, not a font name to look up.
     QFont font = painter.font();
     font.setPixelSize(int(circle.height() * 0.55));
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(circle, Qt::AlignCenter, symbol);
+    const QFontMetricsF metrics(font);
+    const QPointF baseline(circle.center().x() - metrics.horizontalAdvance(symbol) / 2,
+                           circle.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    QPainterPath outline;
+    outline.addText(baseline, font, symbol);
+    painter.fillPath(outline, Qt::white);
 }

@@ -17,6 +17,11 @@ public:
     static Emblem* MakeLogo(int diameter);
     static QIcon ApplicationIcon();
 
+    // Paints the logo badge into the area. The window icon is painted by this, and so is
+    // the installed SVG icon (app/EmblemSvg.cpp renders it at build time), so the desktop's
+    // icon and the window's icon are one drawing.
+    static void PaintLogo(QPainter& painter, const QRectF& area);
+
     QSize sizeHint() const override { return maximumSize(); }
 
 protected:

@@ -24,6 +24,7 @@ QPointer<QWidget> g_browserWindow;
 struct PluginState {
     bool attempted = false;
     PlaceSearchBrowser* browser = nullptr;
+    QString file;
 };
 
 PluginState& pluginState()
@@ -63,8 +64,11 @@ QStringList BrowserPluginCandidates()
         programFolder + QLatin1Char('/') + file,
         // The installed layout: <prefix>/bin/program and <prefix>/<libdir>/zel-compatibility/.
         QDir::cleanPath(programFolder + QStringLiteral("/" ZEL_BROWSER_PLUGIN_INSTALL_RELATIVE "/") + file),
-        // Where the build tree keeps it, for tests and tools run from its sub-folders.
+#ifdef ZEL_BROWSER_PLUGIN_BUILD_DIR
+        // Where the build tree keeps it, for tests and tools run from its sub-folders. A build
+        // made for installing leaves this out, so no build path goes into installed programs.
         QStringLiteral(ZEL_BROWSER_PLUGIN_BUILD_DIR "/") + file,
+#endif
     };
     candidates.removeDuplicates();
     return candidates;
@@ -87,6 +91,7 @@ PlaceSearchBrowser* LoadBrowser()
         auto* loader = new QPluginLoader(candidate, qApp);
         if (auto* browser = qobject_cast<PlaceSearchBrowser*>(loader->instance())) {
             state.browser = browser;
+            state.file = candidate;
             // Chromium wants its views gone before the application object; the event loop
             // that would run a deferred deletion has ended by then.
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete g_browserWindow.data(); });
@@ -100,6 +105,11 @@ PlaceSearchBrowser* LoadBrowser()
 bool IsBrowserLoaded()
 {
     return pluginState().browser != nullptr;
+}
+
+QString LoadedBrowserFile()
+{
+    return pluginState().file;
 }
 
 } // namespace PlaceSearch

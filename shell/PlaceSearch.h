@@ -8,3 +8,11 @@
 // without Qt WebEngine, or its plugin cannot be loaded) the same search opens in the
 // user's default browser instead.
 void OpenPlaceSearch(const QString& city, const QString& state, const QString& country);
+
+namespace PlaceSearch {
+
+// The plugin file the browser was loaded from (one of BrowserPluginCandidates(), see
+// shell/browser/PlaceSearchBrowser.h); empty while it is not loaded.
+QString LoadedBrowserFile();
+
+} // namespace PlaceSearch

@@ -23,6 +23,11 @@ namespace modHelp {
 // The maker's site; every page address is built from it. A reserved domain until release.
 inline const QString SiteAddress = QStringLiteral("https://www.zel-compatibility.example");
 
+// The program's application id, replaced at release like the site address: it names the
+// desktop entry, the AppStream metainfo file and the icon, and the program gives it to the
+// desktop as its desktop file name. CMake reads it from this line (CMakeLists.txt).
+inline const QString ApplicationId = QStringLiteral("example.zelcompatibility.ZelCompatibility");
+
 QString PageAddress(const QString& pageKey);
 
 // Opens the page in the user's default browser; whether that works is not checked.

@@ -1,3 +1,4 @@
+#include "shell/PlaceSearch.h"
 #include "shell/browser/PlaceSearchBrowser.h"
 #include "tests/support/GuiTestSupport.h"
 
@@ -37,6 +38,7 @@ private slots:
         const auto main = MakeMainWindow();
         QVERIFY(main->isVisible());
         QVERIFY(!PlaceSearch::IsBrowserLoaded());
+        QVERIFY(PlaceSearch::LoadedBrowserFile().isEmpty());
         QVERIFY(!webEngineMapped());
     }
 
@@ -51,6 +53,9 @@ private slots:
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=en-US");
         QVERIFY(PlaceSearch::LoadBrowser());
         QVERIFY(PlaceSearch::IsBrowserLoaded());
+        // Neither beside the test nor in an installed layout: the build root, last in line.
+        QCOMPARE(PlaceSearch::LoadedBrowserFile(), candidates.back());
+        QCOMPARE(QFileInfo(candidates.back()).absolutePath(), QStringLiteral(ZEL_BUILD_ROOT));
         // Loading the plugin is what brings Qt WebEngine into the process.
         QVERIFY(webEngineMapped());
 
