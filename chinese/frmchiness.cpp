@@ -9,6 +9,7 @@
 #include "shell/UserTitledFrame.h"
 #include "shell/modHelp.h"
 #include "shell/SignPictures.h"
+#include "shell/ThemeColours.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -78,7 +79,7 @@ QLabel* makeValueLabel(const QString& objectName)
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    ThemeColours::UseAccent(label, QColor(0x80, 0x00, 0x00));
     return label;
 }
 
@@ -91,6 +92,7 @@ struct frmchiness::PartnerPage {
     QStringList captions;
     QStringList boxNames;     // the thirteen boxes of the left column
     QString signName, elementName, descriptionName, pictureName;
+    QString whose; // "Your" or "Partner's": how screen readers say whose a box is
 
     UserTitledFrame* frame = nullptr;
     QList<QWidget*> boxes;
@@ -110,7 +112,7 @@ frmchiness::frmchiness()
                            QStringLiteral("Talk about your Chinese sign in the Zel astrology forum, and visit "
                                           "www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
-    Label1->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    Label1->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     SSTab = new QTabWidget;
     SSTab->setObjectName(QStringLiteral("SSTab"));
@@ -138,6 +140,7 @@ frmchiness::frmchiness()
     you.elementName = QStringLiteral("lblMaleChineseElements");
     you.descriptionName = QStringLiteral("txtMaleElementDescription");
     you.pictureName = QStringLiteral("YourPicture");
+    you.whose = QStringLiteral("Your");
     Framale = buildPartnerPage(you);
     txtMaleRulingPlanet = qobject_cast<QLineEdit*>(you.boxes[0]);
     txtMaleWesternZodiacSign = qobject_cast<QLineEdit*>(you.boxes[1]);
@@ -176,6 +179,7 @@ frmchiness::frmchiness()
     partner.elementName = QStringLiteral("lblFemaleChineseElements");
     partner.descriptionName = QStringLiteral("txtFemaleelementDescription");
     partner.pictureName = QStringLiteral("YourPartnerPicture");
+    partner.whose = QStringLiteral("Partner's");
     Frafemale = buildPartnerPage(partner);
     txtFemaleRulingPlanet = qobject_cast<QLineEdit*>(partner.boxes[0]);
     txtFemaleWesternZodiacSign = qobject_cast<QLineEdit*>(partner.boxes[1]);
@@ -217,7 +221,6 @@ frmchiness::frmchiness()
                                            "money online. Get this software fully branded for your website. Click "
                                            "here for more details."),
                             PageKey::FullyBranded);
-    Label16->setStyleSheet(QStringLiteral("color: #1d4f91;"));
     auto* frameRow = new QHBoxLayout(Frame1);
     frameRow->addWidget(Label16, 1);
     frameRow->addWidget(cmdBack);
@@ -269,6 +272,7 @@ QWidget* frmchiness::buildCompatibilityPage()
     txtMatchingDescription->setReadOnly(true);
     txtMatchingDescription->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtMatchingDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMatchingDescription->setAccessibleName(QStringLiteral("Compatibility reading"));
     // The pair text may be read but not copied out.
     GuardAgainstCopying(txtMatchingDescription);
 
@@ -319,6 +323,15 @@ UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
     page.sign = makeValueLabel(page.signName);
     page.element = makeValueLabel(page.elementName);
     page.description = makeMultiLineBox(page.descriptionName, 7, true);
+
+    // Screen readers hear whose profile a box belongs to, not only its caption.
+    const char* const spoken[13] = {"ruling planets", "western zodiac sign", "positive traits", "negative traits",
+                                    "gem stone",      "lucky color",         "energy",          "lucky seasons",
+                                    "lucky month",    "lucky number",        "most compatible sign",
+                                    "least compatible sign", "sign's famous people"};
+    for (int i = 0; i < 13; ++i)
+        page.boxes[i]->setAccessibleName(page.whose + u' ' + QLatin1String(spoken[i]));
+    page.description->setAccessibleName(page.whose + QStringLiteral(" element description"));
     captions[13]->setBuddy(page.sign);
     captions[14]->setBuddy(page.element);
     captions[15]->setBuddy(page.description);

@@ -145,7 +145,7 @@ frmmainChineseZodiac::frmmainChineseZodiac()
                            QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
     for (ClickableLabel* link : {Label1, Label2})
-        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* column = new QVBoxLayout(body());
     column->addWidget(Frame1);
@@ -156,6 +156,15 @@ frmmainChineseZodiac::frmmainChineseZodiac()
     column->addWidget(Label1);
     column->addWidget(Label2);
     column->addStretch(1);
+
+    // Screen readers hear what each field holds and whose it is: the day and year lists
+    // have no caption of their own on screen.
+    for (auto [whose, fields] : {std::pair{QStringLiteral("Your"), you}, std::pair{QStringLiteral("Partner's"), partner}}) {
+        fields.name->setAccessibleName(whose + QStringLiteral(" name"));
+        fields.month->setAccessibleName(whose + QStringLiteral(" birth month"));
+        fields.day->setAccessibleName(whose + QStringLiteral(" birth day"));
+        fields.year->setAccessibleName(whose + QStringLiteral(" birth year"));
+    }
 
     SetTabChain({txtMaleName, cboMaleMonth, CboMaleDate, cboMaleYear, txtFemaleName, cboFemaleMonth, cboFemaleDate,
                  cboFemaleYear, cmdProceed});

@@ -12,6 +12,7 @@
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
+#include "shell/ThemeColours.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -97,7 +98,7 @@ QLabel* caption(const QString& text, QWidget* buddy)
 QLabel* hint(const QString& text)
 {
     auto* label = new QLabel(text);
-    label->setStyleSheet(QStringLiteral("color: #555555;"));
+    ThemeColours::UseAccent(label, QColor(0x55, 0x55, 0x55));
     return label;
 }
 
@@ -133,7 +134,7 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
     titleFont.setPointSizeF(14);
     titleFont.setBold(true);
     Label62->setFont(titleFont);
-    Label62->setStyleSheet(QStringLiteral("color: #2b2a6b;"));
+    ThemeColours::UseAccent(Label62, QColor(0x2b, 0x2a, 0x6b));
 
     Partner you{};
     Partner partner{};
@@ -204,7 +205,7 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
         "Run your own astrology site: this software can be fully branded with your web site's name and address."));
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     lblFullBrand->setWordWrap(true);
-    lblFullBrand->setStyleSheet(QStringLiteral("color: #6b2a2a;"));
+    ThemeColours::UseAccent(lblFullBrand, QColor(0x6b, 0x2a, 0x2a));
     lblCobrand = MakePageLabel(QStringLiteral("lblCobrand"),
                                QStringLiteral("Co-brand this software with your web site. Click here for more details."),
                                PageKey::CoBrand);
@@ -213,7 +214,7 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
                                            "www.zel-compatibility.example"),
                             PageKey::HomePage);
     for (ClickableLabel* link : {lblCobrand, Label61})
-        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* partners = new QHBoxLayout;
     partners->addWidget(Frame1, 1);
@@ -324,6 +325,35 @@ QGroupBox* frmMainMoonSignCompatibility::buildPartnerFrame(const QString& frameN
         ++row;
     }
     placeGrid->addWidget(f.browse, row, 0, 1, 2);
+
+    // Screen readers hear what each field holds and whose it is; several fields share a
+    // caption on screen, or have none but their frame's.
+    const QString whose = suffix == QLatin1String("M") ? QStringLiteral("Your") : QStringLiteral("Partner's");
+    const std::pair<QWidget*, const char*> names[] = {
+        {f.name, "name"},
+        {f.day, "birth day"},
+        {f.month, "birth month"},
+        {f.year, "birth year"},
+        {f.hour, "birth hour"},
+        {f.minute, "birth minute"},
+        {f.second, "birth second"},
+        {f.latitudeDegrees, "latitude degrees"},
+        {f.latitudeMinutes, "latitude minutes"},
+        {f.north, "latitude: North"},
+        {f.south, "latitude: South"},
+        {f.longitudeDegrees, "longitude degrees"},
+        {f.longitudeMinutes, "longitude minutes"},
+        {f.east, "longitude: East"},
+        {f.west, "longitude: West"},
+        {f.city, "birth city"},
+        {f.state, "birth state"},
+        {f.country, "birth country"},
+        {f.browse, "birth place: find latitude and longitude in Google"},
+    };
+    for (const auto& [field, what] : names)
+        field->setAccessibleName(whose + u' ' + QLatin1String(what));
+    // The place frame would otherwise take its name from the partner's frame around it.
+    f.place->setAccessibleName(whose + QStringLiteral(" place of birth"));
     placeGrid->setColumnStretch(1, 1);
 
     auto* grid = new QGridLayout(frame);

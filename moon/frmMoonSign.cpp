@@ -7,6 +7,7 @@
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/SignPictures.h"
+#include "shell/ThemeColours.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -41,7 +42,9 @@ int MoonSignImageList::indexOf(const QString& sign) const
 
 namespace {
 
+// The moon-sign boxes show their text in dark red, on a white box in any theme.
 const QColor kSignColour(128, 0, 0);
+const QColor kSignBackground(255, 255, 255);
 
 QLineEdit* makeDetailBox(const QString& objectName)
 {
@@ -112,7 +115,7 @@ frmMoonSign::frmMoonSign()
     headingFont.setPointSizeF(11);
     headingFont.setBold(true);
     Label2->setFont(headingFont);
-    Label2->setStyleSheet(QStringLiteral("color: #2b2a6b;"));
+    ThemeColours::UseAccent(Label2, QColor(0x2b, 0x2a, 0x6b));
     Label2->setAlignment(Qt::AlignCenter);
     Label1 = makeCaption(QStringLiteral("Label1"), QStringLiteral("Percentage Of Compatibility"));
     lblPercentage = makeCaption(QStringLiteral("lblPercentage"), QString());
@@ -120,7 +123,7 @@ frmMoonSign::frmMoonSign()
     percentageFont.setPointSizeF(20);
     percentageFont.setBold(true);
     lblPercentage->setFont(percentageFont);
-    lblPercentage->setStyleSheet(QStringLiteral("color: #800000;"));
+    ThemeColours::UseAccent(lblPercentage, QColor(0x80, 0x00, 0x00));
     lblComment = makeCaption(QStringLiteral("lblComment"), QString());
     QFont commentFont = lblComment->font();
     commentFont.setPointSizeF(10);
@@ -138,7 +141,7 @@ frmMoonSign::frmMoonSign()
                            QStringLiteral("For a more detailed analysis of your relationship, visit "
                                           "www.zel-compatibility.example"),
                            PageKey::HomePage);
-    Label5->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    Label5->setStyleSheet(QStringLiteral("text-decoration: underline;"));
     Picture1 = new Emblem(QString::fromUtf8("\u263E"), QColor(0x4a, 0x5d, 0xa8), Twips(900));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture2 = new Emblem(QString::fromUtf8("\u2605"), QColor(0x8e, 0x3b, 0x8f), Twips(900));
@@ -180,7 +183,7 @@ frmMoonSign::frmMoonSign()
                                            "www.zel-compatibility.example"),
                             PageKey::HomePage);
     for (ClickableLabel* link : {Label52, Label61})
-        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* column = new QVBoxLayout(body());
     column->addLayout(buttons);
@@ -213,16 +216,21 @@ QGroupBox* frmMoonSign::buildDetailsFrame(const QString& name, const QString& ti
     QFont moonFont = picture->font();
     moonFont.setPointSizeF(44);
     picture->setFont(moonFont);
-    picture->setStyleSheet(QStringLiteral("color: #4a5da8;"));
+    ThemeColours::UseAccent(picture, QColor(0x4a, 0x5d, 0xa8));
     picture->setText(QString::fromUtf8("\u263E"));
 
     const char* const captions[7] = {"Name", "Date of Birth", "Time Of Birth", "City", "State", "Country", "Moon Sign"};
     const char* const names[7] = {"txtUser", "txtDOB", "txtTOB", "txtCity", "txtState", "txtCountry", "txtMoon"};
+    // Screen readers hear whose detail a box holds.
+    const char* const spoken[7] = {"name", "date of birth", "time of birth", "birth city", "birth state",
+                                   "birth country", "calculated moon sign"};
+    const QString whose = suffix == QLatin1String("M") ? QStringLiteral("Your") : QStringLiteral("Partner's");
     auto* grid = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
         boxes[i] = makeDetailBox(QString::fromLatin1(names[i]) + suffix);
         auto* label = new QLabel(QString::fromLatin1(captions[i]));
         label->setBuddy(boxes[i]);
+        boxes[i]->setAccessibleName(whose + u' ' + QLatin1String(spoken[i]));
         grid->addWidget(label, i, 0);
         grid->addWidget(boxes[i], i, 1);
     }
@@ -232,9 +240,7 @@ QGroupBox* frmMoonSign::buildDetailsFrame(const QString& name, const QString& ti
     QFont moonBoxFont = moon->font();
     moonBoxFont.setBold(true);
     moon->setFont(moonBoxFont);
-    QPalette palette = moon->palette();
-    palette.setColor(QPalette::Text, kSignColour);
-    moon->setPalette(palette);
+    ThemeColours::FixColours(moon, kSignColour, kSignBackground);
 
     auto* column = new QVBoxLayout(frame);
     column->addWidget(picture, 0, Qt::AlignHCenter);

@@ -1,6 +1,7 @@
 #include "numerology/NumerologyLabels.h"
 
 #include "shell/ClickableLabel.h"
+#include "shell/ThemeColours.h"
 #include "shell/modHelp.h"
 
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ ClickableLabel* MakeForumLabel()
                                 QStringLiteral("Talk about numbers, names and love with other members in the "
                                                "Zel discussion forum."),
                                 PageKey::HomePage);
-    label->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    label->setStyleSheet(QStringLiteral("text-decoration: underline;"));
     return label;
 }
 
@@ -24,7 +25,10 @@ NumerologyLabels AddNumerologyLabels(QVBoxLayout* column)
     labels.Label1->setObjectName(QStringLiteral("Label1"));
     labels.Label2 = new QLabel(QStringLiteral("ads@zel-compatibility.example"));
     labels.Label2->setObjectName(QStringLiteral("Label2"));
-    labels.Label2->setStyleSheet(QStringLiteral("color: #8e3b8f; font-weight: bold;"));
+    QFont bold = labels.Label2->font();
+    bold.setBold(true);
+    labels.Label2->setFont(bold);
+    ThemeColours::UseAccent(labels.Label2, QColor(0x8e, 0x3b, 0x8f));
 
     auto* adRow = new QHBoxLayout;
     adRow->setSpacing(0);

@@ -31,6 +31,7 @@ frmDispMarriageCompatibility::frmDispMarriageCompatibility()
 {
     txtDisp = RTB;
     txtDisp->setObjectName(QStringLiteral("txtDisp"));
+    txtDisp->setAccessibleName(QStringLiteral("Numerology reading"));
     // View only: every focus, key and mouse button event drops the selection, and there is
     // no context menu to select through.
     txtDisp->setContextMenuPolicy(Qt::NoContextMenu);

@@ -9,6 +9,7 @@
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
+#include "shell/ThemeColours.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,6 +40,7 @@ struct PartnerFields {
 struct PartnerNames {
     const char* frame;
     const char* title;
+    const char* whose;       // how screen readers say whose the fields are
     const char* captions[4]; // first, middle, last, date of birth
     const char* fields[6];   // first, middle, last, month, day, year
 };
@@ -84,6 +86,16 @@ QGroupBox* makePartnerFrame(const PartnerNames& names, PartnerFields& fields)
     fields.middleCaption = makeCaption(names.captions[1], QStringLiteral("Middle Name"), fields.middle);
     fields.lastCaption = makeCaption(names.captions[2], QStringLiteral("* Last Name"), fields.last);
     fields.dateCaption = makeCaption(names.captions[3], QStringLiteral("Date of Birth"), fields.month);
+
+    // The day and year lists have no caption of their own on screen, and every caption
+    // appears twice, once per partner.
+    const QString whose = QString::fromLatin1(names.whose);
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {fields.first, "first name"},  {fields.middle, "middle name"}, {fields.last, "last name"},
+        {fields.month, "birth month"}, {fields.day, "birth day"},      {fields.year, "birth year"},
+    };
+    for (const auto& [field, what] : spoken)
+        field->setAccessibleName(whose + u' ' + QLatin1String(what));
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(fields.month, 5);
@@ -146,14 +158,14 @@ frmMainMarriageCompatibility::frmMainMarriageCompatibility()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     Label11->setFont(titleFont);
-    Label11->setStyleSheet(QStringLiteral("color: #5a2a82;"));
+    ThemeColours::UseAccent(Label11, QColor(0x5a, 0x2a, 0x82));
 
     PartnerFields male{};
     PartnerFields female{};
-    fraM = makePartnerFrame({"fraM", "Male", {"Label1", "Label4", "Label5", "Label2"},
+    fraM = makePartnerFrame({"fraM", "Male", "Male partner's", {"Label1", "Label4", "Label5", "Label2"},
                              {"txtMF", "txtMM", "txtML", "cboMM", "cboMD", "cboMY"}},
                             male);
-    fraF = makePartnerFrame({"fraF", "Female", {"Label10", "Label9", "Label8", "Label7"},
+    fraF = makePartnerFrame({"fraF", "Female", "Female partner's", {"Label10", "Label9", "Label8", "Label7"},
                              {"txtFF", "txtFM", "txtFL", "cboFM", "cboFD", "cboFY"}},
                             female);
     Label1 = male.firstCaption, Label4 = male.middleCaption, Label5 = male.lastCaption, Label2 = male.dateCaption;
@@ -230,6 +242,7 @@ QWidget* frmMainMarriageCompatibility::buildBottomFrame()
     // A blank band that leads to the offer of a fully branded copy of the program.
     Label6 = MakePageLabel(QStringLiteral("Label6"), QString(), PageKey::FullyBranded);
     Label6->setMinimumHeight(Twips(450));
+    Label6->setAccessibleName(QStringLiteral("Get this software fully branded for your website"));
     Label6->setStyleSheet(QStringLiteral(
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #3b1f6e, stop:0.5 #8e3b8f, stop:1 #3b1f6e);"
         "border-radius: 4px;"));
@@ -245,7 +258,7 @@ QWidget* frmMainMarriageCompatibility::buildBottomFrame()
                             QStringLiteral("www.zel-compatibility.example - visit us for more free readings"),
                             PageKey::HomePage);
     Label52->setWordWrap(false);
-    Label52->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    Label52->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* upper = new QHBoxLayout;
     upper->addWidget(Label6, 1);

@@ -2,6 +2,7 @@
 
 #include "report/modRTB.h"
 #include "shell/ClickableLabel.h"
+#include "shell/ThemeColours.h"
 #include "shell/modHelp.h"
 
 #include <QHBoxLayout>
@@ -20,6 +21,10 @@ ReportWindow::ReportWindow(const Options& options)
 
     RTB = new QTextBrowser;
     RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    // The report's runs have fixed colours (black, dark red, dark cyan ...): it reads like
+    // paper, a white page, whatever the theme.
+    ThemeColours::FixColours(RTB, Qt::black, Qt::white);
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(options.pointSize);
     font.setWeight(QFont::Normal);
@@ -57,10 +62,8 @@ ReportWindow::ReportWindow(const Options& options)
         auto* label14 = MakePageLabel(QStringLiteral("Label14"),
                                       QStringLiteral("Share your results in the Zel astrology discussion forum."),
                                       PageKey::HomePage);
-        for (ClickableLabel* label : {label7, label1, label14}) {
-            label->setStyleSheet(QStringLiteral("color: #1d4f91;"));
+        for (ClickableLabel* label : {label7, label1, label14})
             m_footer->addWidget(label);
-        }
     }
 
     // A report belongs to the screen it came from and never outlives it: it shows that

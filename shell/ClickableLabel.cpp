@@ -1,12 +1,22 @@
 #include "shell/ClickableLabel.h"
 
+#include "shell/ThemeColours.h"
 #include "shell/modHelp.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::setLink(bool link)
+{
+    m_link = link;
+    // Tab only: a click opens the page and leaves the focus where the user was working.
+    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -20,13 +30,92 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (m_link && plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        // Accepted even when held down, so the key never reaches a default button behind.
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!m_link || !hasFocus())
+        return;
+    // The focus frame is drawn in the label's own text colour, which reads on its background.
+    QPainter painter(this);
+    QPen pen(palette().color(foregroundRole()), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void ClickableLabel::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (m_link)
+        AppendLinksToTabChain(TabChainWindow(this));
+}
+
 ClickableLabel* MakePageLabel(const QString& objectName, const QString& text, const QString& pageKey,
                               QWidget* parent)
 {
     auto* label = new ClickableLabel(text, parent);
     label->setObjectName(objectName);
     label->setWordWrap(true);
+    label->setLink(true);
+    ThemeColours::UseLinkColour(label);
     label->setToolTip(modHelp::PageAddress(pageKey));
     QObject::connect(label, &ClickableLabel::clicked, label, [pageKey] { modHelp::OpenPage(pageKey); });
     return label;
+}
+
+QWidget* TabChainWindow(QWidget* widget)
+{
+    for (QWidget* candidate = widget; candidate; candidate = candidate->parentWidget()) {
+        if (candidate->isWindow() || candidate->windowType() == Qt::SubWindow)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void AppendLinksToTabChain(QWidget* window)
+{
+    if (!window)
+        return;
+    // The chain is a ring through every widget of the top-level window; the window's own
+    // part starts right after it.
+    QWidget* firstControl = nullptr;
+    QWidget* lastControl = nullptr;
+    QList<ClickableLabel*> links;
+    for (QWidget* widget = window->nextInFocusChain(); widget && widget != window; widget = widget->nextInFocusChain()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) || TabChainWindow(widget) != window)
+            continue;
+        auto* link = qobject_cast<ClickableLabel*>(widget);
+        if (link && link->isLink()) {
+            links.append(link);
+        } else {
+            if (!firstControl)
+                firstControl = widget;
+            lastControl = widget;
+        }
+    }
+    if (!lastControl)
+        return;
+    for (ClickableLabel* link : links) {
+        // setTabOrder() leaves alone a link that Tab already reaches next, even when it
+        // stands at the start of the chain, where the window would give it the focus
+        // first; so each link goes behind the first control, then behind the last.
+        QWidget::setTabOrder(firstControl, link);
+        QWidget::setTabOrder(lastControl, link);
+        lastControl = link;
+    }
 }

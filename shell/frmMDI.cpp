@@ -184,6 +184,7 @@ QWidget* frmMDI::buildWelcomePanel()
     panel->setObjectName(QStringLiteral("picMain"));
     panel->setFrameShape(QFrame::NoFrame);
     panel->setWidgetResizable(true);
+    panel->setAccessibleName(QStringLiteral("Welcome"));
     picMain = panel;
 
     m_welcomeContents = new QWidget;
@@ -212,10 +213,13 @@ QWidget* frmMDI::buildWelcomePanel()
             font.setBold(true);
             label->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
         } else if (i == 1) {
+            // The panel's background is fixed, so the text colour is fixed with it.
+            label->setStyleSheet(QStringLiteral("color: #2a2440;"));
             label->setWordWrap(true);
             label->setMaximumWidth(Twips(9000));
             label->setCursor(Qt::ArrowCursor);
         } else if (i == 2) {
+            label->setStyleSheet(QStringLiteral("color: #2a2440;"));
             font.setBold(true);
             label->setCursor(Qt::ArrowCursor);
         } else {

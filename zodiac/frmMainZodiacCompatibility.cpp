@@ -37,8 +37,9 @@ QComboBox* makeList(const QString& objectName)
 }
 
 // One partner's frame: name, sex and birth day, each input with its caption as buddy.
+// Every input is named for screen readers with whose it is ("Your", "Partner's").
 QGroupBox* makePartnerFrame(const QString& frameName, const QString& title, const QString& suffix,
-                            PartnerFields& fields)
+                            const QString& whose, PartnerFields& fields)
 {
     auto* frame = new QGroupBox(title);
     frame->setObjectName(frameName);
@@ -60,6 +61,14 @@ QGroupBox* makePartnerFrame(const QString& frameName, const QString& title, cons
     fields.month = makeList(QStringLiteral("cboMonth") + suffix);
     fields.day = makeList(QStringLiteral("cboDate") + suffix);
     fields.year = makeList(QStringLiteral("cboYear") + suffix);
+    fields.name->setAccessibleName(whose + QStringLiteral(" name"));
+    for (int i = 0; i < 2; ++i)
+        fields.sex[i]->setAccessibleName(whose + QStringLiteral(" sex: ") + sexCaptions[i]);
+    sexBox->setAccessibleName(whose + QStringLiteral(" sex"));
+    fields.month->setAccessibleName(whose + QStringLiteral(" birth month"));
+    fields.day->setAccessibleName(whose + QStringLiteral(" birth day"));
+    fields.year->setAccessibleName(whose + QStringLiteral(" birth year"));
+
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(fields.month, 3);
     dateRow->addWidget(fields.day, 1);
@@ -109,8 +118,10 @@ frmMainZodiacCompatibility::frmMainZodiacCompatibility()
 {
     PartnerFields you{};
     PartnerFields partner{};
-    fraDetails = makePartnerFrame(QStringLiteral("fraDetails"), QStringLiteral("Your Details"), QStringLiteral("M"), you);
-    Frame1 = makePartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Partner's Details"), QStringLiteral("F"), partner);
+    fraDetails = makePartnerFrame(QStringLiteral("fraDetails"), QStringLiteral("Your Details"), QStringLiteral("M"),
+                                  QStringLiteral("Your"), you);
+    Frame1 = makePartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Partner's Details"), QStringLiteral("F"),
+                              QStringLiteral("Partner's"), partner);
     txtNameM = you.name;
     optSexM = you.sex;
     cboMonthM = you.month;
@@ -143,7 +154,7 @@ frmMainZodiacCompatibility::frmMainZodiacCompatibility()
                            QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
     for (ClickableLabel* link : {Label14, Label3})
-        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* column = new QVBoxLayout(body());
     column->addWidget(fraDetails);

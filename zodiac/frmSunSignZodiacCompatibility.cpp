@@ -5,6 +5,7 @@
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
+#include "shell/ThemeColours.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
@@ -39,7 +40,7 @@ QLabel* makeLabel(const QString& objectName, const QString& caption = {})
 QLabel* makeCaption(const QString& caption, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(caption);
-    label->setStyleSheet(QStringLiteral("color: #006c6c;"));
+    ThemeColours::UseAccent(label, QColor(0x00, 0x6c, 0x6c));
     if (buddy)
         label->setBuddy(buddy);
     return label;
@@ -96,7 +97,8 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
     TS->addTab(buildCompatibilityPage(), QStringLiteral("Zodiac Compatibility"));
 
     const PartnerControls you = buildPartnerPage(QStringLiteral("Frame1"), QStringLiteral("Your Zodiac Sign Details"),
-                                                 QStringLiteral("M"), QStringLiteral("Your Sun Sign"));
+                                                 QStringLiteral("M"), QStringLiteral("Your Sun Sign"),
+                                                 QStringLiteral("Your"));
     Frame1 = you.page;
     fraUserM = you.fraUser;
     picSunSignM = you.picSunSign;
@@ -119,7 +121,8 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
 
     const PartnerControls partner =
         buildPartnerPage(QStringLiteral("Frame2"), QStringLiteral("Your Partner's Zodiac Sign Details"),
-                         QStringLiteral("F"), QStringLiteral("Your Partner's Sun Sign"));
+                         QStringLiteral("F"), QStringLiteral("Your Partner's Sun Sign"),
+                         QStringLiteral("Partner's"));
     Frame2 = partner.page;
     fraUserF = partner.fraUser;
     picSunSignF = partner.picSunSign;
@@ -155,7 +158,7 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
                                            "here for more details."),
                             PageKey::FullyBranded);
     for (ClickableLabel* link : {Label24, Label25})
-        link->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     auto* links = new QVBoxLayout;
     links->setSpacing(2);
@@ -183,13 +186,13 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
 
     lblMatchSunSigns = makeLabel(QStringLiteral("lblMatchSunSigns"));
     setBold(lblMatchSunSigns, 1.15);
-    lblMatchSunSigns->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
+    ThemeColours::UseAccent(lblMatchSunSigns, QColor(0x3b, 0x1f, 0x6e));
     lblMatchPercentage = makeLabel(QStringLiteral("lblMatchPercentage"));
     setBold(lblMatchPercentage, 1.6);
-    lblMatchPercentage->setStyleSheet(QStringLiteral("color: #800080;"));
+    ThemeColours::UseAccent(lblMatchPercentage, QColor(0x80, 0x00, 0x80));
     lblMatchComment = makeLabel(QStringLiteral("lblMatchComment"));
     setBold(lblMatchComment, 1.1);
-    lblMatchComment->setStyleSheet(QStringLiteral("color: #006c6c;"));
+    ThemeColours::UseAccent(lblMatchComment, QColor(0x00, 0x6c, 0x6c));
     auto* headline = new QVBoxLayout;
     headline->setSpacing(6);
     headline->addStretch(1);
@@ -218,7 +221,7 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
                                  QStringLiteral("For more about your signs and your match, visit us at "
                                                 "www.zel-compatibility.example."),
                                  PageKey::HomePage);
-    lblHyperlink->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    lblHyperlink->setStyleSheet(QStringLiteral("text-decoration: underline;"));
 
     cmdSave = new QPushButton(QStringLiteral("&Save"));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -237,7 +240,8 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
 }
 
 frmSunSignZodiacCompatibility::PartnerControls frmSunSignZodiacCompatibility::buildPartnerPage(
-    const QString& pageName, const QString& pageTitle, const QString& suffix, const QString& signFrameTitle)
+    const QString& pageName, const QString& pageTitle, const QString& suffix, const QString& signFrameTitle,
+    const QString& whose)
 {
     PartnerControls c{};
     const auto name = [&suffix](const char* stem) { return QString::fromLatin1(stem) + suffix; };
@@ -317,6 +321,18 @@ frmSunSignZodiacCompatibility::PartnerControls frmSunSignZodiacCompatibility::bu
     grid->setRowStretch(1, 3);
     grid->setRowStretch(2, 2);
     grid->setRowStretch(5, 1);
+
+    // Screen readers hear whose profile a box belongs to, not only its caption.
+    const std::pair<QWidget*, const char*> names[] = {
+        {c.txtElement, "element"},           {c.txtRulingPlanet, "ruling planet"},
+        {c.txtPositiveTraits, "positive traits"}, {c.txtNegativeTraits, "negative traits"},
+        {c.txtLuckyNumber, "lucky number"},  {c.txtLuckyColor, "lucky color"},
+        {c.txtLuckyDay, "lucky day"},        {c.txtCompatibility, "most compatible signs"},
+        {c.txtFamousPersons, "sign's famous people"}, {c.txtBirthStone, "birthstone"},
+        {c.txtQuality, "sign's quality"},
+    };
+    for (const auto& [box, what] : names)
+        box->setAccessibleName(whose + u' ' + QLatin1String(what));
 
     SetTabChain({c.txtElement, c.txtRulingPlanet, c.txtPositiveTraits, c.txtNegativeTraits, c.txtLuckyNumber,
                  c.txtLuckyColor, c.txtLuckyDay, c.txtCompatibility, c.txtFamousPersons, c.txtBirthStone,

@@ -112,7 +112,8 @@ public:
 private:
     QGroupBox* buildCompatibilityPage();
     static PartnerControls buildPartnerPage(const QString& pageName, const QString& pageTitle,
-                                            const QString& suffix, const QString& signFrameTitle);
+                                            const QString& suffix, const QString& signFrameTitle,
+                                            const QString& whose);
     void buildMenus();
     void showResult();
 };

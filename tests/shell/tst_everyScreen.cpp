@@ -1,8 +1,11 @@
 // What holds on every screen of every program: keys act where the user works, no window
 // is left open out of sight, every button can be reached on a small or scaled screen,
-// and names of any length or with "&" keep their place.
+// names of any length or with "&" keep their place, every control tells a screen reader
+// what it is, links work from the keyboard, and every text reads well in a light and a
+// dark theme.
 #include "report/ReportWindow.h"
 #include "shell/AccessKeys.h"
+#include "shell/ClickableLabel.h"
 #include "shell/ElidedLabel.h"
 #include "shell/UserTitledFrame.h"
 #include "tests/support/ProgramDriver.h"
@@ -12,13 +15,24 @@
 #include "zodiac/frmSunSignZodiacCompatibility.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QStackedLayout>
+#include <QStyle>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+
+#include <cmath>
 
 namespace {
 
@@ -73,6 +87,241 @@ void sendKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     QVERIFY(focus);
     QTest::keyClick(focus, key, modifiers);
     SettleWindows();
+}
+
+// The rows of the tests that hold on every screen: the main window (program -1) and each
+// program's entry, result and report screens.
+void addEveryScreen()
+{
+    QTest::newRow("main window") << -1 << 0;
+    for (Program program : AllPrograms) {
+        for (Screen screen : AllScreens)
+            QTest::addRow("%s %s", qPrintable(ProgramName(program)), qPrintable(ScreenName(screen)))
+                << int(program) << int(screen);
+    }
+}
+
+QWidget* openScreen(frmMDI& main, int program, int screen)
+{
+    if (program < 0)
+        return &main;
+    return OpenScreen(main, static_cast<Program>(program), static_cast<Screen>(screen), QStringLiteral("ANN"),
+                      QStringLiteral("BOB"));
+}
+
+// Whether the widget is part of the screen itself (a program window inside the main
+// window is a screen of its own).
+bool onScreen(QWidget* widget, QWidget* screen)
+{
+    return TabChainWindow(widget) == screen;
+}
+
+QList<ClickableLabel*> linksOf(QWidget* screen)
+{
+    QList<ClickableLabel*> links;
+    for (ClickableLabel* label : screen->findChildren<ClickableLabel*>()) {
+        if (label->isLink() && label->isVisible() && onScreen(label, screen))
+            links.append(label);
+    }
+    return links;
+}
+
+// Every accessible object below iface that belongs to the screen (a drop-down list's
+// popup is a window of its own).
+void collectAccessible(QAccessibleInterface* iface, QWidget* screen, QList<QAccessibleInterface*>& found)
+{
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        auto* widget = child ? qobject_cast<QWidget*>(child->object()) : nullptr;
+        if (!widget || !onScreen(widget, screen))
+            continue;
+        found.append(child);
+        collectAccessible(child, screen, found);
+    }
+}
+
+QString withoutAccessKey(QString caption)
+{
+    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+}
+
+// What a screen reader says a control is: its name, or else the labels that name it.
+// A frame's title is not counted: it names every control in the frame alike.
+QString spokenName(QAccessibleInterface* iface)
+{
+    const QString name = iface->text(QAccessible::Name).trimmed();
+    if (!name.isEmpty())
+        return name;
+    QStringList labels;
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
+        if (!qobject_cast<QGroupBox*>(label->object()))
+            labels.append(label->text(QAccessible::Name).trimmed());
+    }
+    return labels.join(u' ').trimmed();
+}
+
+QGroupBox* partnerGroup(QWidget* widget, QWidget* screen)
+{
+    for (QWidget* parent = widget->parentWidget(); parent && parent != screen; parent = parent->parentWidget()) {
+        if (auto* group = qobject_cast<QGroupBox*>(parent))
+            return group;
+    }
+    return nullptr;
+}
+
+// The contrast ratio of the Web Content Accessibility Guidelines, 1 to 21.
+double contrast(const QColor& first, const QColor& second)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](float value) {
+            return value <= 0.04045f ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(first.toRgb());
+    const double b = luminance(second.toRgb());
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// Large text (18 point, or 14 point bold) needs 3:1; body text 4.5:1.
+double neededContrast(const QFont& font)
+{
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    return points >= 18 || (points >= 14 && font.bold()) ? 3.0 : 4.5;
+}
+
+// The screen as it is shown with every label's text left out: what each label is
+// painted on.
+QImage grabBehindLabels(QWidget* screen, const QList<QLabel*>& labels)
+{
+    for (QLabel* label : labels) {
+        auto* unseen = new QGraphicsOpacityEffect(label);
+        unseen->setOpacity(0);
+        label->setGraphicsEffect(unseen);
+    }
+    const QImage shot = screen->grab().toImage();
+    for (QLabel* label : labels)
+        label->setGraphicsEffect(nullptr);
+    return shot;
+}
+
+// The colours a box of an image shows most in its top and in its bottom row (the two
+// ends of a gradient).
+QList<QColor> backgroundColours(const QImage& image, const QRect& box)
+{
+    const QRect inside = box.intersected(image.rect());
+    QList<QColor> colours;
+    for (int y : {inside.top(), inside.bottom()}) {
+        QHash<QRgb, int> counts;
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+        colours.append(QColor::fromRgb(std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                                        [](const auto& a, const auto& b) { return a.second < b.second; })
+                                           ->first));
+    }
+    return colours;
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x32, 0x32, 0x36);
+    const QColor base(0x1f, 0x1f, 0x23);
+    const QColor text(0xe8, 0xe8, 0xec);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0xa0));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x42));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::BrightText, Qt::white);
+    palette.setColor(QPalette::Light, QColor(0x5a, 0x5a, 0x60));
+    palette.setColor(QPalette::Midlight, QColor(0x48, 0x48, 0x4e));
+    palette.setColor(QPalette::Mid, QColor(0x28, 0x28, 0x2c));
+    palette.setColor(QPalette::Dark, QColor(0x1a, 0x1a, 0x1c));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x9c, 0xc3, 0xff));
+    palette.setColor(QPalette::LinkVisited, QColor(0xc5, 0x8a, 0xf9));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x86));
+    return palette;
+}
+
+// The texts of the screen as it is shown now that do not reach the contrast they need:
+// labels against what is painted behind them, text boxes against their base, and every
+// run of a document in its own colour.
+QStringList poorContrast(QWidget* screen, QSet<QWidget*>& checked)
+{
+    QStringList faults;
+    QList<QLabel*> labels;
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        if (label->isVisible() && onScreen(label, screen) && !label->text().trimmed().isEmpty())
+            labels.append(label);
+    }
+    const QImage behind = grabBehindLabels(screen, labels);
+    const qreal ratio = behind.devicePixelRatio();
+    const auto note = [&faults](QWidget* widget, const QString& what, double found, double needed) {
+        faults.append(QStringLiteral("%1 (%2): %3 where %4 is needed")
+                          .arg(widget->objectName(), what)
+                          .arg(found, 0, 'f', 2)
+                          .arg(needed));
+    };
+    for (QWidget* widget : screen->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !onScreen(widget, screen) || checked.contains(widget))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text().trimmed().isEmpty())
+                continue; // a picture, or nothing
+            checked.insert(label);
+            // The text's colour, from the palette (a style sheet's colour lands there too),
+            // against what the screen paints behind the label.
+            const QColor text = label->palette().color(label->foregroundRole());
+            const QRect box = QRect(label->mapTo(screen, QPoint(0, 0)), label->size());
+            const QRect pixels = QRectF(QPointF(box.topLeft()) * ratio, QSizeF(box.size()) * ratio).toRect();
+            double found = 21;
+            for (const QColor& background : backgroundColours(behind, pixels))
+                found = std::min(found, contrast(text, background));
+            if (found < neededContrast(label->font()))
+                note(label, label->text().left(40), found, neededContrast(label->font()));
+        } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            checked.insert(field);
+            const double found = contrast(field->palette().color(QPalette::Text), field->palette().color(QPalette::Base));
+            if (found < neededContrast(field->font()))
+                note(field, QStringLiteral("text box"), found, neededContrast(field->font()));
+        } else if (qobject_cast<QTextEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
+            checked.insert(widget);
+            auto* view = static_cast<QAbstractScrollArea*>(widget);
+            QTextDocument* document = qobject_cast<QTextEdit*>(widget) ? static_cast<QTextEdit*>(widget)->document()
+                                                                      : static_cast<QPlainTextEdit*>(widget)->document();
+            const QColor base = view->viewport()->palette().color(view->viewport()->backgroundRole());
+            const QColor plain = view->palette().color(QPalette::Text);
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat format = it.fragment().charFormat();
+                    const QColor colour =
+                        format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color() : plain;
+                    // Headings (bold runs) in a colour the description fixes need the 3:1 of
+                    // large text: the moon report's light red has 4.0:1 on white, the most
+                    // that any page also holding black text can give it.
+                    const double needed = format.fontWeight() >= QFont::Bold ? 3.0 : 4.5;
+                    const double found = contrast(colour, base);
+                    if (found < needed) {
+                        note(widget, it.fragment().text().left(40), found, needed);
+                        break;
+                    }
+                }
+            }
+            if (document->isEmpty() && contrast(plain, base) < 4.5)
+                note(widget, QStringLiteral("empty text box"), contrast(plain, base), 4.5);
+        }
+    }
+    return faults;
 }
 
 } // namespace
@@ -288,6 +537,148 @@ private slots:
         chinese->SSTab->setCurrentIndex(2);
         QVERIFY(chinese->Frafemale->title().endsWith(QChar(0x2026)));
         QCOMPARE(chinese->Frafemale->toolTip(), QStringLiteral("A").repeated(400));
+    }
+
+    void everyControlSaysWhatItIsAndLinksWorkFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("program"); // -1: the main window
+        QTest::addColumn<int>("screen");
+        addEveryScreen();
+    }
+
+    void everyControlSaysWhatItIsAndLinksWorkFromTheKeyboard()
+    {
+        QFETCH(int, program);
+        QFETCH(int, screen);
+        QWidget* shown = openScreen(*m_main, program, screen);
+        QVERIFY(shown);
+
+        // Every control the keyboard reaches says what it holds, more than its frame's
+        // title and more than its own value, and no two in one frame say the same.
+        QList<QAccessibleInterface*> found;
+        collectAccessible(QAccessible::queryAccessibleInterface(shown), shown, found);
+        QStringList faults;
+        QHash<QGroupBox*, QStringList> namesByGroup;
+        int controls = 0;
+        for (QAccessibleInterface* iface : found) {
+            auto* widget = static_cast<QWidget*>(iface->object());
+            // A control whose focus goes to a part of it (a tab widget's tab bar) is named there.
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled() || widget->focusProxy())
+                continue;
+            ++controls;
+            const QString name = spokenName(iface);
+            const QString what = widget->objectName() + QStringLiteral(" \"") + name + u'"';
+            QGroupBox* group = partnerGroup(widget, shown);
+            if (name.isEmpty())
+                faults.append(what + QStringLiteral(" has no name"));
+            for (QGroupBox* frame = group; frame; frame = partnerGroup(frame, shown)) {
+                if (!name.isEmpty() && name.compare(withoutAccessKey(frame->title()), Qt::CaseInsensitive) == 0)
+                    faults.append(what + QStringLiteral(" is named by its frame only"));
+            }
+            const QString value = iface->text(QAccessible::Value).trimmed();
+            if (!value.isEmpty() && name == value)
+                faults.append(what + QStringLiteral(" is named by its value only"));
+            if (namesByGroup[group].contains(name, Qt::CaseInsensitive))
+                faults.append(what + QStringLiteral(" shares its name within its frame"));
+            namesByGroup[group].append(name);
+        }
+        QVERIFY(controls > 0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+        // Links are links to a screen reader, pressed to open.
+        const QList<ClickableLabel*> links = linksOf(shown);
+        QVERIFY(!links.isEmpty());
+        for (ClickableLabel* link : links) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(iface->role(), QAccessible::Link);
+            QVERIFY(iface->actionInterface());
+            QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+
+        // From the screen's first control, Tab reaches every link, after all of the
+        // screen's own controls, and Enter on a link opens its page.
+        QWidget* first = shown->nextInFocusChain();
+        while (first != shown && !(onScreen(first, shown) && (first->focusPolicy() & Qt::TabFocus) &&
+                                   first->isVisible() && first->isEnabled()))
+            first = first->nextInFocusChain();
+        QVERIFY(first != shown);
+        while (first->focusProxy())
+            first = first->focusProxy();
+        QVERIFY(!qobject_cast<ClickableLabel*>(first));
+        first->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QList<QWidget*> visited{first};
+        for (int press = 0; press < 400; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(onScreen(focus, shown), qPrintable(focus->objectName()));
+            if (focus == first)
+                break;
+            if (focus == visited.last())
+                continue; // a report view moves through the links in its text first
+            QVERIFY2(!visited.contains(focus), qPrintable(focus->objectName() + QStringLiteral(" again")));
+            visited.append(focus);
+            if (auto* link = qobject_cast<ClickableLabel*>(focus)) {
+                m_urls->clear();
+                QTest::keyClick(focus, Qt::Key_Return);
+                QCOMPARE(m_urls->urls(), QList<QUrl>{QUrl(link->toolTip())});
+                QCOMPARE(QApplication::focusWidget(), focus);
+            }
+        }
+        QCOMPARE(QApplication::focusWidget(), first);
+        qsizetype firstLink = visited.size();
+        for (ClickableLabel* link : links) {
+            QVERIFY2(visited.contains(link), qPrintable(link->objectName() + QStringLiteral(" is out of reach")));
+            firstLink = std::min(firstLink, visited.indexOf(link));
+        }
+        for (qsizetype i = firstLink; i < visited.size(); ++i)
+            QVERIFY2(qobject_cast<ClickableLabel*>(visited[i]),
+                     qPrintable(visited[i]->objectName() + QStringLiteral(" comes after a link")));
+    }
+
+    void everyScreenReadsWellInALightAndADarkTheme_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true}) {
+            QTest::addRow("%s main window", dark ? "dark" : "light") << -1 << 0 << dark;
+            for (Program program : AllPrograms) {
+                for (Screen screen : AllScreens)
+                    QTest::addRow("%s %s %s", dark ? "dark" : "light", qPrintable(ProgramName(program)),
+                                  qPrintable(ScreenName(screen)))
+                        << int(program) << int(screen) << dark;
+            }
+        }
+    }
+
+    void everyScreenReadsWellInALightAndADarkTheme()
+    {
+        QFETCH(int, program);
+        QFETCH(int, screen);
+        QFETCH(bool, dark);
+        // The theme is in place before the windows open, as a desktop theme is.
+        const QPalette original = QApplication::palette();
+        const auto restore = qScopeGuard([original] { QApplication::setPalette(original); });
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        m_main.reset();
+        m_main = MakeMainWindow();
+        QWidget* shown = openScreen(*m_main, program, screen);
+        QVERIFY(shown);
+        SettleWindows();
+
+        // Every page of the screen: each tab, and each panel of the moon result.
+        QSet<QWidget*> checked;
+        QStringList faults = poorContrast(shown, checked);
+        for (QStackedLayout* pages : shown->findChildren<QStackedLayout*>()) {
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                faults += poorContrast(shown, checked);
+            }
+        }
+        QVERIFY(checked.size() > 3);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void reportsOpenAtTheirTop()

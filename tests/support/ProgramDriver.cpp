@@ -139,3 +139,22 @@ ProgramWindow* OpenReport(frmMDI& main, Program program, const QString& nameM, c
     }
     return nullptr;
 }
+
+QString ScreenName(Screen screen)
+{
+    const char* const names[] = {"entry", "result", "report"};
+    return QString::fromLatin1(names[static_cast<int>(screen)]);
+}
+
+ProgramWindow* OpenScreen(frmMDI& main, Program program, Screen screen, const QString& nameM, const QString& nameF)
+{
+    switch (screen) {
+    case Screen::Entry:
+        return OpenFilledEntry(main, program, nameM, nameF);
+    case Screen::Result:
+        return OpenResult(main, program, nameM, nameF);
+    case Screen::Report:
+        return OpenReport(main, program, nameM, nameF);
+    }
+    return nullptr;
+}

@@ -22,5 +22,11 @@ ProgramWindow* OpenResult(frmMDI& main, Program program, const QString& nameM, c
 // The report window (numerology: the comprehensive reading, started from the entry screen).
 ProgramWindow* OpenReport(frmMDI& main, Program program, const QString& nameM, const QString& nameF);
 
+// Every program has these three screens; OpenScreen opens the one asked for as above.
+enum class Screen { Entry, Result, Report };
+inline constexpr Screen AllScreens[] = {Screen::Entry, Screen::Result, Screen::Report};
+QString ScreenName(Screen screen);
+ProgramWindow* OpenScreen(frmMDI& main, Program program, Screen screen, const QString& nameM, const QString& nameF);
+
 // Lets windows that were closed be deleted, as the event loop does between two clicks.
 void SettleWindows();
