@@ -112,7 +112,7 @@ frmchiness::frmchiness()
                            QStringLiteral("Talk about your Chinese sign in the Zel astrology forum, and visit "
                                           "www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
-    Label1->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    ShowUnderlined(Label1);
 
     SSTab = new QTabWidget;
     SSTab->setObjectName(QStringLiteral("SSTab"));

@@ -145,7 +145,7 @@ frmmainChineseZodiac::frmmainChineseZodiac()
                            QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
     for (ClickableLabel* link : {Label1, Label2})
-        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+        ShowUnderlined(link);
 
     auto* column = new QVBoxLayout(body());
     column->addWidget(Frame1);

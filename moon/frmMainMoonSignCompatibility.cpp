@@ -214,7 +214,7 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
                                            "www.zel-compatibility.example"),
                             PageKey::HomePage);
     for (ClickableLabel* link : {lblCobrand, Label61})
-        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+        ShowUnderlined(link);
 
     auto* partners = new QHBoxLayout;
     partners->addWidget(Frame1, 1);

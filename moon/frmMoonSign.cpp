@@ -141,7 +141,7 @@ frmMoonSign::frmMoonSign()
                            QStringLiteral("For a more detailed analysis of your relationship, visit "
                                           "www.zel-compatibility.example"),
                            PageKey::HomePage);
-    Label5->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    ShowUnderlined(Label5);
     Picture1 = new Emblem(QString::fromUtf8("\u263E"), QColor(0x4a, 0x5d, 0xa8), Twips(900));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture2 = new Emblem(QString::fromUtf8("\u2605"), QColor(0x8e, 0x3b, 0x8f), Twips(900));
@@ -183,7 +183,7 @@ frmMoonSign::frmMoonSign()
                                            "www.zel-compatibility.example"),
                             PageKey::HomePage);
     for (ClickableLabel* link : {Label52, Label61})
-        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+        ShowUnderlined(link);
 
     auto* column = new QVBoxLayout(body());
     column->addLayout(buttons);

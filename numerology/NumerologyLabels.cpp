@@ -14,7 +14,7 @@ ClickableLabel* MakeForumLabel()
                                 QStringLiteral("Talk about numbers, names and love with other members in the "
                                                "Zel discussion forum."),
                                 PageKey::HomePage);
-    label->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    ShowUnderlined(label);
     return label;
 }
 

@@ -258,7 +258,7 @@ QWidget* frmMainMarriageCompatibility::buildBottomFrame()
                             QStringLiteral("www.zel-compatibility.example - visit us for more free readings"),
                             PageKey::HomePage);
     Label52->setWordWrap(false);
-    Label52->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    ShowUnderlined(Label52);
 
     auto* upper = new QHBoxLayout;
     upper->addWidget(Label6, 1);

@@ -2,6 +2,7 @@
 
 #include "shell/Accessibility.h"
 #include "shell/Emblem.h"
+#include "shell/ProgramStyle.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ void ConfigureApplication()
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setWindowIcon(Emblem::ApplicationIcon());
     InstallAccessibility();
 }

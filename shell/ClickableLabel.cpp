@@ -12,6 +12,56 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
     setCursor(Qt::PointingHandCursor);
 }
 
+QSize ClickableLabel::sizeHint() const
+{
+    if (!wordWrap())
+        return QLabel::sizeHint();
+    // QLabel's own choice: eighty characters a line, narrower still for a short text.
+    const int lineSpacing = fontMetrics().lineSpacing();
+    const int width = qMin(fontMetrics().averageCharWidth() * 80, maximumWidth());
+    QSize size = measure(width);
+    if (size.height() < 4 * lineSpacing && size.width() > width / 2)
+        size = measure(width / 2);
+    if (size.height() < 2 * lineSpacing && size.width() > width / 4)
+        size = measure(width / 4);
+    return size.grownBy(contentsMargins());
+}
+
+QSize ClickableLabel::minimumSizeHint() const
+{
+    if (!wordWrap())
+        return QLabel::minimumSizeHint();
+    // As narrow as the longest word, as low as one line.
+    return QSize(measure(0).width(), qMin(measure(QWIDGETSIZE_MAX).height(), sizeHint().height()))
+        .grownBy(contentsMargins());
+}
+
+int ClickableLabel::heightForWidth(int width) const
+{
+    if (!wordWrap())
+        return QLabel::heightForWidth(width);
+    const QMargins margins = contentsMargins();
+    return measure(width - margins.left() - margins.right()).height() + margins.top() + margins.bottom();
+}
+
+QSize ClickableLabel::measure(int width) const
+{
+    // Layouts ask about the same few widths again and again.
+    const QString key = text() + QChar(0) + font().key();
+    if (key != m_measuredFor) {
+        m_measuredFor = key;
+        m_sizes.clear();
+    }
+    if (const auto known = m_sizes.constFind(width); known != m_sizes.constEnd())
+        return *known;
+    const QRect room(0, 0, qMax(0, width), QWIDGETSIZE_MAX);
+    const QSize size = fontMetrics().boundingRect(room, Qt::TextWordWrap | int(alignment()), text()).size();
+    if (m_sizes.size() > 8)
+        m_sizes.clear();
+    m_sizes.insert(width, size);
+    return size;
+}
+
 void ClickableLabel::setLink(bool link)
 {
     m_link = link;
@@ -76,6 +126,13 @@ ClickableLabel* MakePageLabel(const QString& objectName, const QString& text, co
     label->setToolTip(modHelp::PageAddress(pageKey));
     QObject::connect(label, &ClickableLabel::clicked, label, [pageKey] { modHelp::OpenPage(pageKey); });
     return label;
+}
+
+void ShowUnderlined(QLabel* label)
+{
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
 }
 
 QWidget* TabChainWindow(QWidget* widget)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
 
 // A label that acts like a link: a hand cursor and a clicked() signal on a left click.
@@ -19,6 +20,13 @@ public:
     // Does what a click does.
     void activate() { emit clicked(); }
 
+    // Wrapped text is sized as QLabel sizes it, but each width is measured once: QLabel
+    // lays the text out anew for every hint, which made the main window's few wrapped
+    // lines a large share of the program's start-up.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
 signals:
     void clicked();
 
@@ -30,12 +38,20 @@ protected:
 
 private:
     bool m_link = false;
+    // The size of the wrapped text in the given width, remembered for the text and font
+    // it was measured with.
+    QSize measure(int width) const;
+    mutable QString m_measuredFor;
+    mutable QHash<int, QSize> m_sizes;
 };
 
 // A link label named objectName that opens the given page of the maker's site, shown in
 // the palette's link colour.
 ClickableLabel* MakePageLabel(const QString& objectName, const QString& text, const QString& pageKey,
                               QWidget* parent = nullptr);
+
+// Underlines the label's text, the way a link on a page looks.
+void ShowUnderlined(QLabel* label);
 
 // The window whose tab chain a widget belongs to: the top-level window, or the program
 // window (a document-area child window) that holds it, since Tab stays inside those.

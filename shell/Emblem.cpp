@@ -22,8 +22,28 @@ void Emblem::paintEvent(QPaintEvent*)
 }
 
 namespace {
+
 const QString kLogoSymbol = QStringLiteral("\u2665");
 const QColor kLogoColour(0x8e, 0x3b, 0x8f);
+
+// The logo's heart, drawn from curves rather than from a font's glyph, so that painting
+// the window icon at start-up loads no font.
+QPainterPath heart(const QRectF& circle)
+{
+    QPainterPath path;
+    path.moveTo(0, 0.6);
+    path.cubicTo(-0.8, 0.1, -1.1, -0.4, -0.7, -0.75);
+    path.cubicTo(-0.35, -1.05, 0, -0.8, 0, -0.5);
+    path.cubicTo(0, -0.8, 0.35, -1.05, 0.7, -0.75);
+    path.cubicTo(1.1, -0.4, 0.8, 0.1, 0, 0.6);
+    path.closeSubpath();
+    const qreal scale = circle.width() * 0.3;
+    QTransform place;
+    place.translate(circle.center().x(), circle.center().y() + 0.2 * scale);
+    place.scale(scale, scale);
+    return place.map(path);
+}
+
 } // namespace
 
 Emblem* Emblem::MakeLogo(int diameter)
@@ -42,10 +62,10 @@ QIcon Emblem::ApplicationIcon()
 
 void Emblem::PaintLogo(QPainter& painter, const QRectF& area)
 {
-    paint(painter, area, kLogoSymbol, kLogoColour);
+    painter.fillPath(heart(paintBadge(painter, area, kLogoColour)), Qt::white);
 }
 
-void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour)
+QRectF Emblem::paintBadge(QPainter& painter, const QRectF& area, const QColor& colour)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF circle = area.adjusted(1.5, 1.5, -1.5, -1.5);
@@ -55,9 +75,17 @@ void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol,
     painter.setBrush(shade);
     painter.setPen(QPen(QColor(212, 175, 55), 1.5));
     painter.drawEllipse(circle);
+    return circle;
+}
 
-    // The symbol is filled as an outline, placed where centered text would stand: an SVG
-    // made from this drawing then carries the glyph itself, not a font name to look up.
+void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour)
+{
+    if (symbol == kLogoSymbol) {
+        PaintLogo(painter, area);
+        return;
+    }
+    const QRectF circle = paintBadge(painter, area, colour);
+    // The symbol is filled as an outline, placed where centered text would stand.
     QFont font = painter.font();
     font.setPixelSize(int(circle.height() * 0.55));
     const QFontMetricsF metrics(font);

@@ -28,6 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The shaded round badge; returns the circle that the symbol goes into.
+    static QRectF paintBadge(QPainter& painter, const QRectF& area, const QColor& colour);
     static void paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour);
 
     QString m_symbol;

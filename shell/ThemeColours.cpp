@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLinearGradient>
 #include <QPalette>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -16,6 +16,7 @@ namespace {
 constexpr double kBodyTextContrast = 4.5;
 constexpr double kPanelShade = 0.2;
 constexpr const char* kAccentProperty = "zelAccentColour";
+constexpr const char* kFixedProperty = "zelFixedColour";
 
 double channel(double value)
 {
@@ -39,9 +40,8 @@ QColor blend(const QColor& from, const QColor& to, double share)
 
 void applyAccent(QWidget* widget)
 {
-    // A colour the widget's own style sheet gives it wins (the banners' fixed colours).
-    static const QRegularExpression styleSheetColour(QStringLiteral("(^|[;{\\s])color\\s*:"));
-    if (styleSheetColour.match(widget->styleSheet()).hasMatch())
+    // A fixed colour wins.
+    if (widget->property(kFixedProperty).toBool())
         return;
     // The colours the widget would have without an accent: its parent's, or the theme's.
     const QPalette around = widget->parentWidget() ? widget->parentWidget()->palette() : QApplication::palette(widget);
@@ -127,6 +127,30 @@ void UseLinkColour(QWidget* widget)
 {
     widget->setForegroundRole(QPalette::Link);
     follow(widget, int(QPalette::Link));
+}
+
+void FixTextColour(QWidget* widget, const QColor& colour)
+{
+    widget->setProperty(kFixedProperty, true);
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {widget->foregroundRole(), QPalette::WindowText, QPalette::Link})
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void FixBackground(QWidget* widget, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    // The gradient goes in a role that the controls inside never draw their frames from
+    // (styles take button outlines from the window colour), and is made the background.
+    QPalette palette = widget->palette();
+    palette.setBrush(QPalette::AlternateBase, gradient);
+    widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::AlternateBase);
+    widget->setAutoFillBackground(true);
 }
 
 void FixColours(QWidget* widget, const QColor& text, const QColor& background)

@@ -16,12 +16,20 @@ double ContrastRatio(const QColor& first, const QColor& second);
 // Shows the widget's text in a colour of the screen's design, made to read on the
 // palette's window colour and on the panels styles draw a shade lighter or darker: the
 // colour itself where it has 4.5:1 there, otherwise blended toward the palette's own text
-// colour until it has. Follows theme changes; a colour set in the widget's own style
-// sheet wins.
+// colour until it has. Follows theme changes; a colour fixed with FixTextColour wins.
 void UseAccent(QWidget* widget, const QColor& accent);
 
 // Shows the widget's text in the palette's link colour, made to read in the same way.
 void UseLinkColour(QWidget* widget);
+
+// Fixes the colour of the widget's text (its foreground, window text and link colours),
+// for text that stands on a background the theme does not change. No accent or theme
+// change alters it afterwards.
+void FixTextColour(QWidget* widget, const QColor& colour);
+
+// Fills the widget's background with a vertical gradient from top to bottom, whatever the
+// theme. Painted through the palette: style sheets would cost the start-up dearly.
+void FixBackground(QWidget* widget, const QColor& top, const QColor& bottom);
 
 // Fixes the widget's text and background colours together (text, window text, base and
 // window), so no theme can put the one on a background it does not read on.

@@ -48,11 +48,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
     lblCoBrand = MakePageLabel(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."),
                                PageKey::FullyBranded);
-    lblCoBrand->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    ShowUnderlined(lblCoBrand);
     lblHomePage = MakePageLabel(QStringLiteral("lblHomePage"),
                                 QStringLiteral("Visit us on the web: www.zel-compatibility.example"),
                                 PageKey::HomePage);
-    lblHomePage->setStyleSheet(QStringLiteral("color: #1d4f91; text-decoration: underline;"));
+    ShowUnderlined(lblHomePage);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

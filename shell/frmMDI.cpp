@@ -3,6 +3,7 @@
 #include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Emblem.h"
+#include "shell/ThemeColours.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 
@@ -43,8 +44,10 @@ const char* const kCaptions[7] = {
     "Zodiac Compatibility",
 };
 
-const QString kStripStyle = QStringLiteral(
-    "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3b1f6e, stop:1 #1d0f3a);");
+// The strips at the top and bottom: deep violet, with gold text.
+const QColor kStripTop(0x3b, 0x1f, 0x6e);
+const QColor kStripBottom(0x1d, 0x0f, 0x3a);
+const QColor kStripText(0xf3, 0xd2, 0x7a);
 
 } // namespace
 
@@ -110,7 +113,7 @@ QWidget* frmMDI::buildBannerStrip()
     Picture6 = new ClickableLabel;
     Picture6->setObjectName(QStringLiteral("Picture6"));
     Picture6->setFixedHeight(Twips(560));
-    Picture6->setStyleSheet(kStripStyle);
+    ThemeColours::FixBackground(Picture6, kStripTop, kStripBottom);
     connect(static_cast<ClickableLabel*>(Picture6), &ClickableLabel::clicked, this,
             [] { modHelp::OpenPage(PageKey::HomePage); });
 
@@ -120,7 +123,10 @@ QWidget* frmMDI::buildBannerStrip()
                        "for free readings every day!"),
         PageKey::HomePage);
     lblQuorvaneBanner->setAlignment(Qt::AlignCenter);
-    lblQuorvaneBanner->setStyleSheet(QStringLiteral("color: #f3d27a; background: transparent; font-weight: bold;"));
+    ThemeColours::FixTextColour(lblQuorvaneBanner, kStripText);
+    QFont bannerFont = lblQuorvaneBanner->font();
+    bannerFont.setBold(true);
+    lblQuorvaneBanner->setFont(bannerFont);
     auto* row = new QHBoxLayout(Picture6);
     row->setContentsMargins(12, 0, 12, 0);
     row->addWidget(lblQuorvaneBanner);
@@ -132,9 +138,7 @@ QWidget* frmMDI::buildButtonStrip()
     Picture1 = new QWidget;
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedHeight(Twips(900));
-    Picture1->setAttribute(Qt::WA_StyledBackground);
-    Picture1->setStyleSheet(QStringLiteral(
-        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e9e4f5, stop:1 #c9c0e3); }"));
+    ThemeColours::FixBackground(Picture1, QColor(0xe9, 0xe4, 0xf5), QColor(0xc9, 0xc0, 0xe3));
 
     picButtonContainer = new QWidget;
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
@@ -189,9 +193,7 @@ QWidget* frmMDI::buildWelcomePanel()
 
     m_welcomeContents = new QWidget;
     m_welcomeContents->setObjectName(QStringLiteral("welcomeContents"));
-    m_welcomeContents->setAttribute(Qt::WA_StyledBackground);
-    m_welcomeContents->setStyleSheet(QStringLiteral(
-        "#welcomeContents { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ff, stop:1 #e4dcf4); }"));
+    ThemeColours::FixBackground(m_welcomeContents, QColor(0xfb, 0xf8, 0xff), QColor(0xe4, 0xdc, 0xf4));
     for (QWidget* surface : {picMain, m_welcomeContents}) {
         surface->setMouseTracking(true);
         surface->installEventFilter(this);
@@ -211,21 +213,21 @@ QWidget* frmMDI::buildWelcomePanel()
         if (i == 0) {
             font.setPointSizeF(font.pointSizeF() * 2);
             font.setBold(true);
-            label->setStyleSheet(QStringLiteral("color: #3b1f6e;"));
+            ThemeColours::FixTextColour(label, QColor(0x3b, 0x1f, 0x6e));
         } else if (i == 1) {
             // The panel's background is fixed, so the text colour is fixed with it.
-            label->setStyleSheet(QStringLiteral("color: #2a2440;"));
+            ThemeColours::FixTextColour(label, QColor(0x2a, 0x24, 0x40));
             label->setWordWrap(true);
             label->setMaximumWidth(Twips(9000));
             label->setCursor(Qt::ArrowCursor);
         } else if (i == 2) {
-            label->setStyleSheet(QStringLiteral("color: #2a2440;"));
+            ThemeColours::FixTextColour(label, QColor(0x2a, 0x24, 0x40));
             font.setBold(true);
             label->setCursor(Qt::ArrowCursor);
         } else {
             font.setPointSizeF(font.pointSizeF() * 1.3);
             font.setBold(true);
-            label->setStyleSheet(QStringLiteral("color: #1d4f91;"));
+            ThemeColours::FixTextColour(label, QColor(0x1d, 0x4f, 0x91));
         }
         if (i == 0)
             label->setCursor(Qt::ArrowCursor);
@@ -246,6 +248,9 @@ QWidget* frmMDI::buildWelcomePanel()
             column->addSpacing(6);
     }
     column->addStretch(2);
+    // Sized when the panel is first laid out, not here: QScrollArea would otherwise lay out
+    // all the welcome text once now and once more when the window shows.
+    m_welcomeContents->resize(0, 0);
     panel->setWidget(m_welcomeContents);
     return picMain;
 }
@@ -255,15 +260,14 @@ QWidget* frmMDI::buildBottomStrip()
     PicCoBrand = new QWidget;
     PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
     PicCoBrand->setFixedHeight(Twips(735));
-    PicCoBrand->setAttribute(Qt::WA_StyledBackground);
-    PicCoBrand->setStyleSheet(QStringLiteral("#PicCoBrand { %1 }").arg(kStripStyle));
+    ThemeColours::FixBackground(PicCoBrand, kStripTop, kStripBottom);
 
     Label7 = MakePageLabel(QStringLiteral("Label7"),
                            QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                           "money online. Get this software fully branded for your website. Click "
                                           "here for more details."),
                            PageKey::FullyBranded);
-    Label7->setStyleSheet(QStringLiteral("color: #f3d27a;"));
+    ThemeColours::FixTextColour(Label7, kStripText);
 
     cmdMdiExit = new QPushButton(QStringLiteral("&Exit"));
     cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));

@@ -154,7 +154,7 @@ frmMainZodiacCompatibility::frmMainZodiacCompatibility()
                            QStringLiteral("Visit www.zel-compatibility.example for more free readings."),
                            PageKey::HomePage);
     for (ClickableLabel* link : {Label14, Label3})
-        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+        ShowUnderlined(link);
 
     auto* column = new QVBoxLayout(body());
     column->addWidget(fraDetails);

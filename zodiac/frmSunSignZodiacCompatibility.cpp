@@ -158,7 +158,7 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
                                            "here for more details."),
                             PageKey::FullyBranded);
     for (ClickableLabel* link : {Label24, Label25})
-        link->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+        ShowUnderlined(link);
 
     auto* links = new QVBoxLayout;
     links->setSpacing(2);
@@ -221,7 +221,7 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
                                  QStringLiteral("For more about your signs and your match, visit us at "
                                                 "www.zel-compatibility.example."),
                                  PageKey::HomePage);
-    lblHyperlink->setStyleSheet(QStringLiteral("text-decoration: underline;"));
+    ShowUnderlined(lblHyperlink);
 
     cmdSave = new QPushButton(QStringLiteral("&Save"));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
