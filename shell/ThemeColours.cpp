@@ -75,6 +75,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         switch (event->type()) {
+        case QEvent::Polish:
+            // First shown: the accent is worked out now, not when the widget is made, so
+            // widgets whose colour is fixed meanwhile never compute one.
+            applyAccent(static_cast<QWidget*>(watched));
+            break;
         case QEvent::ApplicationPaletteChange:
         case QEvent::ParentChange:
         case QEvent::StyleChange: {
@@ -111,7 +116,8 @@ void follow(QWidget* widget, const QVariant& accent)
 {
     const bool following = widget->property(kAccentProperty).isValid();
     widget->setProperty(kAccentProperty, accent);
-    applyAccent(widget);
+    if (widget->testAttribute(Qt::WA_WState_Polished))
+        applyAccent(widget);
     if (!following)
         widget->installEventFilter(follower());
 }
