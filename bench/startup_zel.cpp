@@ -1,22 +1,16 @@
 // Starts exactly as the program does, then quits once the main window has been shown.
-#include "shell/Application.h"
-#include "app/ProgramCatalog.h"
+#include "app/Startup.h"
 #include "shell/frmMDI.h"
-#include "shell/modHelp.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ConfigureApplication();
-    modHelp::UpdateReminder(QDate::currentDate());
-
+    PrepareApplication();
     frmMDI main;
-    RegisterProgramWindows(main);
-    main.showMaximized();
+    ShowMainWindow(main);
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
