@@ -18,12 +18,14 @@ void Emblem::paintEvent(QPaintEvent*)
     if (width() < height())
         return;
     QPainter painter(this);
-    paint(painter, rect(), m_symbol, m_colour);
+    if (m_symbol.isEmpty())
+        PaintLogo(painter, rect());
+    else
+        paint(painter, rect(), m_symbol, m_colour);
 }
 
 namespace {
 
-const QString kLogoSymbol = QStringLiteral("\u2665");
 const QColor kLogoColour(0x8e, 0x3b, 0x8f);
 
 // The logo's heart, drawn from curves rather than from a font's glyph, so that painting
@@ -48,7 +50,7 @@ QPainterPath heart(const QRectF& circle)
 
 Emblem* Emblem::MakeLogo(int diameter)
 {
-    return new Emblem(kLogoSymbol, kLogoColour, diameter);
+    return new Emblem(QString(), kLogoColour, diameter);
 }
 
 QIcon Emblem::ApplicationIcon()
@@ -80,10 +82,6 @@ QRectF Emblem::paintBadge(QPainter& painter, const QRectF& area, const QColor& c
 
 void Emblem::paint(QPainter& painter, const QRectF& area, const QString& symbol, const QColor& colour)
 {
-    if (symbol == kLogoSymbol) {
-        PaintLogo(painter, area);
-        return;
-    }
     const QRectF circle = paintBadge(painter, area, colour);
     // The symbol is filled as an outline, placed where centered text would stand.
     QFont font = painter.font();

@@ -11,6 +11,7 @@ class QPainter;
 
 class Emblem : public QWidget {
 public:
+    // An empty symbol stands for the logo's heart.
     Emblem(const QString& symbol, QColor colour, int diameter, QWidget* parent = nullptr);
 
     // The program's logo at the given size, and the same badge as its window icon.
