@@ -28,7 +28,7 @@ constexpr std::string_view k88 =
     R"~(Ambition doubles when two 8s join forces, and success tends to come early. Leave the boardroom manner at the door, though: at home you thrive on tenderness, not on power.)~";
 
 constexpr std::string_view k99 =
-    R"~(Lofty ideals and a deep bond tie you together, along with a shared wish to heal a hurting world. Spend some of that compassion on each other, and keep one foot on solid ground.)~";
+    R"~(You two 9s share lofty ideals and a deep bond, and healing a hurting world comes to you as naturally as breathing. Ideals need footing, so make one plan a year purely practical and see it through together.)~";
 
 constexpr std::string_view k12 =
     R"~(This is a good match. The 1 sets the direction, the 2 smooths the path, and life runs pleasantly for you both. Just keep the roles from hardening: the 1 should ask for the 2's view, and the 2 should offer it unasked.)~";
@@ -37,10 +37,10 @@ constexpr std::string_view k21 =
     R"~(Comfortable from the start, you quickly settle into a happy pattern in which the 1 decides and the 2 supports. Shake up those fixed roles now and then by letting the gentler partner choose the plan.)~";
 
 constexpr std::string_view k13 =
-    R"~(Boldness and fantasy make lively companions, and your joint projects tend to be bright and original. Let the 1 chart the course while the 3 adds color, and take your bows together.)~";
+    R"~(A 1 with a plan and a 3 with a sketchbook make lively companions, and your joint projects tend to be bold and original. Share the credit as you share the work, and take your bows together.)~";
 
 constexpr std::string_view k31 =
-    R"~(Boldness and fantasy make lively companions, and your joint projects tend to be daring and original. Let the 1 chart the course while the 3 adds color, and take your bows together.)~";
+    R"~(A 1 with a plan and a 3 with a sketchbook make lively companions, and your joint projects tend to be daring and original. Share the credit as you share the work, and take your bows together.)~";
 
 constexpr std::string_view k14 =
     R"~(Initiative meets persistence: the 1 lights the spark, the 4 keeps the fire fed. The 1 hates waiting and the 4 hates rushing, so settle on a tempo you can share.)~";
@@ -58,10 +58,10 @@ constexpr std::string_view k18 =
     R"~(High achievers both, you can climb remarkably far as a team, provided you map out clear territories of authority early, since two hands on one steering wheel invite a crash.)~";
 
 constexpr std::string_view k19 =
-    R"~(Personal drive and broad compassion can do real good, and you have both in ample supply. The 9 teaches the 1 generosity, and the 1 helps the 9 aim its kindness well.)~";
+    R"~(You have drive enough to start anything and compassion enough to make it worth doing. The 9 can teach the 1 generosity, and the 1 can help the 9 aim kindness where it counts.)~";
 
 constexpr std::string_view k23 =
-    R"~(Charming and sociable, you light up any party, the 3 with sparkling talk and the 2 with quiet warmth. The 2 needs reassurance, so the 3 should keep its playful promises.)~";
+    R"~(You light up any party, the 3 with sparkling talk and the 2 with quiet warmth. At home the 2 needs reassurance, and the 3's playful promises count only once they are kept.)~";
 
 constexpr std::string_view k24 =
     R"~(Patient, loyal and steady, you build trust one ordinary day at a time. Since neither of you loves risk, dare each other toward something new each year, and share your private dreams.)~";
@@ -76,10 +76,10 @@ constexpr std::string_view k27 =
     R"~(Intuition runs deep between you, and whole conversations pass in a glance. Enjoy that spiritual closeness, yet face bills, errands and neighbors together instead of hiding away.)~";
 
 constexpr std::string_view k28 =
-    R"~(A diplomat and a strategist can work wonders, and you prove it at home and at work. The 8 should soften orders into requests; the 2 should make sure its gentle voice still counts.)~";
+    R"~(A diplomat and a strategist can work wonders, as you prove at home and at work. Trouble starts when the 8's orders drown out the 2's quieter ideas, so hear the gentler one of you first.)~";
 
 constexpr std::string_view k29 =
-    R"~(Kindness flows freely between you, and causes larger than yourselves call to you both. Give generously, but keep enough back to nourish your own love.)~";
+    R"~(Kindness flows freely between you, and causes larger than yourselves call to you both. Pick one cause to serve side by side rather than ten apart, and it will bind you closer.)~";
 
 constexpr std::string_view k34 =
     R"~(Spontaneity and discipline make either a fine balance or daily friction. Let the 4 build the stage and the 3 fill it with music, and keep your criticism of each other gentle.)~";
@@ -94,10 +94,10 @@ constexpr std::string_view k37 =
     R"~(One of you thrives on company and chatter, the other on silence and study. Respect that gap and it becomes a bridge, with the 3 bringing lightness and the 7 lending depth.)~";
 
 constexpr std::string_view k38 =
-    R"~(Imagination and ambition turn your creative sparks into real success. Keep the finances open, let the 8 loosen its grip, and let the 3 learn to follow through.)~";
+    R"~(Creative sparks rarely stay mere sparks with you two: the 3 invents and the 8 knows how to sell. Keep the accounts open to both of you, and set aside a little money for fun.)~";
 
 constexpr std::string_view k83 =
-    R"~(Imagination and ambition turn your creative sparks into real success. Keep the finances open, let the 8 loosen its grip, and let the 3 learn to follow through)~";
+    R"~(Creative sparks rarely stay mere sparks with you two: the 3 invents and the 8 knows how to sell. Keep the accounts open to both of you, and set aside a little money for fun)~";
 
 constexpr std::string_view k39 =
     R"~(Art, people and grand plans excite you both, and your optimism spills over onto all your friends. Give that enthusiasm a practical map, so it leads somewhere worth going.)~";
@@ -130,13 +130,13 @@ constexpr std::string_view k59 =
     R"~(Passports, protests and late-night debates about changing the world fill your calendar. Make firm commitments as well, so that freedom never turns into distance.)~";
 
 constexpr std::string_view k67 =
-    R"~(Quiet wisdom and open-hearted care blend gently, though the 6 craves closeness and the 7 guards its privacy. Name those needs honestly, and your love can be warm and profound.)~";
+    R"~(One of you craves closeness and the other guards a private corner, yet the 6's care and the 7's quiet wisdom blend gently. Name those needs honestly, and your love can run warm and deep.)~";
 
 constexpr std::string_view k68 =
     R"~(Few homes are as well defended as yours, with the 8 bringing ambition and the 6 devotion. Prosperity will likely follow; never let the balance sheet outweigh a kind word.)~";
 
 constexpr std::string_view k69 =
-    R"~(Compassion and idealism run through this union, with love at its center. Your warmth draws in every stray and stranger, so keep some of it for the two of you alone.)~";
+    R"~(Your home fills with strays, strangers and anyone needing a kind word, because compassion runs through all you do. When you disagree, argue about methods, never about values.)~";
 
 constexpr std::string_view k78 =
     R"~(Insight joined to power lets you achieve a great deal once you share a goal. The 8 should honor the 7's need for quiet, and the 7 should admire, not resent, the 8's practical drive.)~";
