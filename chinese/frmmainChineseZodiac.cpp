@@ -3,11 +3,13 @@
 #include "chinese/ChineseState.h"
 #include "chinese/frmchiness.h"
 #include "chinese/modchinesezodiac.h"
+#include "shell/ChoiceList.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Messages.h"
 #include "shell/Text.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
+#include "shell/TextField.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,7 +38,7 @@ struct PartnerFields {
 
 QComboBox* makeList(const QString& objectName)
 {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList;
     list->setObjectName(objectName);
     list->setEditable(false);
     return list;
@@ -81,7 +83,7 @@ frmmainChineseZodiac::frmmainChineseZodiac()
     : ProgramWindow(ProgramWindowId::frmmainChineseZodiac, QStringLiteral("Zel Chinese Zodiac Compatibility"),
                     QSize(5400, 5100))
 {
-    txtMaleName = new QLineEdit;
+    txtMaleName = new TextField;
     txtMaleName->setObjectName(QStringLiteral("txtMaleName"));
     cboMaleMonth = makeList(QStringLiteral("cboMaleMonth"));
     CboMaleDate = makeList(QStringLiteral("CboMaleDate"));
@@ -91,7 +93,7 @@ frmmainChineseZodiac::frmmainChineseZodiac()
     PartnerFields you{Label3, txtMaleName, Label4, cboMaleMonth, CboMaleDate, cboMaleYear};
     Frame1 = makePartnerFrame(QStringLiteral("Frame1"), QStringLiteral("Your Details"), you);
 
-    txtFemaleName = new QLineEdit;
+    txtFemaleName = new TextField;
     txtFemaleName->setObjectName(QStringLiteral("txtFemaleName"));
     cboFemaleMonth = makeList(QStringLiteral("cboFemaleMonth"));
     cboFemaleDate = makeList(QStringLiteral("cboFemaleDate"));

@@ -5,6 +5,7 @@
 #include "moon/frmMoonSign.h"
 #include "moon/modMoonSignWestern.h"
 #include "moon/modMoonsign.h"
+#include "shell/ChoiceList.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Messages.h"
 #include "shell/PlaceSearch.h"
@@ -13,6 +14,7 @@
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
 #include "shell/ThemeColours.h"
+#include "shell/TextField.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -55,7 +57,7 @@ const char* const kMonths[12] = {"January", "February", "March",     "April",   
 
 QComboBox* makeList(const QString& objectName, int first, int last)
 {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList;
     list->setObjectName(objectName);
     list->setEditable(false);
     for (int n = first; n <= last; ++n)
@@ -66,7 +68,7 @@ QComboBox* makeList(const QString& objectName, int first, int last)
 
 QLineEdit* makeField(const QString& objectName, EntryFilter filter)
 {
-    auto* field = new QLineEdit;
+    auto* field = new TextField;
     field->setObjectName(objectName);
     EntryKeyFilter::Install(field, filter);
     return field;
@@ -235,13 +237,15 @@ frmMainMoonSignCompatibility::frmMainMoonSignCompatibility()
     column->addWidget(Label61);
     column->addStretch(1);
 
-    // Tab order: every field of the first partner, then of the second, then the rest.
+    // Tab order: every field of the first partner as the screen shows them, each direction
+    // pair after its minutes and the find button after the country; then the second
+    // partner's; then the actions.
     SetTabChain({
-        txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, txtMLoD,
-        txtMLoM,  txtMCity, txtMState, txtMCountry, txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM,
-        cboFSS,   txtFLD,   txtFLM,    txtFLoD,  txtFLoM,  txtFCity, txtFState, txtFCountry, cmdCalculate,
-        cmdDonate, optMNorth, optMSouth, optMEast, optMWest, cmdMaleBrowse, optFNorth, optFSouth, optFEast,
-        optFWest, cmdFemaleBrowse,
+        txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMLD, txtMLM, optMNorth, optMSouth,
+        txtMLoD, txtMLoM, optMEast, optMWest, txtMCity, txtMState, txtMCountry, cmdMaleBrowse,
+        txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM, cboFSS, txtFLD, txtFLM, optFNorth, optFSouth,
+        txtFLoD, txtFLoM, optFEast, optFWest, txtFCity, txtFState, txtFCountry, cmdFemaleBrowse,
+        cmdCalculate, cmdDonate,
     });
 
     buildMenus();
@@ -257,7 +261,7 @@ QGroupBox* frmMainMoonSignCompatibility::buildPartnerFrame(const QString& frameN
 
     f.name = makeField(QStringLiteral("txt%1Name").arg(suffix), EntryFilter::Letter);
     f.day = makeList(QStringLiteral("cbo%1Date").arg(suffix), 1, 31);
-    f.month = new QComboBox;
+    f.month = new ChoiceList;
     f.month->setObjectName(QStringLiteral("cbo%1Month").arg(suffix));
     f.month->setEditable(false);
     for (const char* month : kMonths)
@@ -403,6 +407,8 @@ bool frmMainMoonSignCompatibility::ValidateEntries()
             if (!pair.first->isChecked() && !pair.second->isChecked()) {
                 ShowMessage(QString::fromLatin1(pair.message), MessageIcon::Error);
                 pair.first->setChecked(true);
+                // The user hears the direction now chosen and can change it at once.
+                pair.first->setFocus();
                 return false;
             }
         }

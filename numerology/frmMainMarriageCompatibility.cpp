@@ -4,12 +4,14 @@
 #include "numerology/frmDispMarriageCompatibility.h"
 #include "numerology/frmSaveDocumentMarriageCompatibility.h"
 #include "numerology/modNumerology.h"
+#include "shell/ChoiceList.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Messages.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
 #include "shell/ThemeColours.h"
+#include "shell/TextField.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,14 +57,14 @@ QLabel* makeCaption(const char* objectName, const QString& text, QWidget* buddy)
 
 QLineEdit* makeTextBox(const char* objectName)
 {
-    auto* box = new QLineEdit;
+    auto* box = new TextField;
     box->setObjectName(QString::fromLatin1(objectName));
     return box;
 }
 
 QComboBox* makeList(const char* objectName)
 {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList;
     list->setObjectName(QString::fromLatin1(objectName));
     list->setEditable(false);
     return list;

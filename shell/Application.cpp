@@ -1,6 +1,5 @@
 #include "shell/Application.h"
 
-#include "shell/Accessibility.h"
 #include "shell/Emblem.h"
 #include "shell/ProgramStyle.h"
 #include "shell/modHelp.h"
@@ -20,5 +19,4 @@ void ConfigureApplication()
     QApplication::setFont(font);
     QApplication::setStyle(new ProgramStyle);
     QApplication::setWindowIcon(Emblem::ApplicationIcon());
-    InstallAccessibility();
 }

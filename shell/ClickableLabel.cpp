@@ -1,11 +1,70 @@
 #include "shell/ClickableLabel.h"
 
+#include "shell/ReadableLabel.h"
 #include "shell/ThemeColours.h"
 #include "shell/modHelp.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
+
+namespace {
+
+// A label that opens a web page presents itself as a link, named by its text, with a
+// press action that opens it. (Qt presents every label as plain text.)
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) {
+            const QString name = label()->accessibleName();
+            return name.isEmpty() ? label()->text() : name;
+        }
+        // The description is the tooltip: the address the link opens.
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!label()->isEnabled())
+            return {};
+        return {pressAction(), setFocusAction()};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            if (label()->isEnabled())
+                label()->activate();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(object()); }
+};
+
+QAccessibleInterface* linkInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ClickableLabel")) {
+        if (auto* label = qobject_cast<ClickableLabel*>(object); label && label->isLink())
+            return new LinkAccessible(label);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
@@ -64,6 +123,9 @@ QSize ClickableLabel::measure(int width) const
 
 void ClickableLabel::setLink(bool link)
 {
+    // Qt asks the factories for an interface when a screen reader first looks at a label.
+    static const bool registered = (QAccessible::installFactory(linkInterface), true);
+    Q_UNUSED(registered);
     m_link = link;
     // Tab only: a click opens the page and leaves the focus where the user was working.
     setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
@@ -97,15 +159,8 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 void ClickableLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!m_link || !hasFocus())
-        return;
-    // The focus frame is drawn in the label's own text colour, which reads on its background.
-    QPainter painter(this);
-    QPen pen(palette().color(foregroundRole()), 2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    if (m_link && hasFocus())
+        PaintFocusFrame(*this);
 }
 
 void ClickableLabel::showEvent(QShowEvent* event)

@@ -6,7 +6,7 @@
 // A label that acts like a link: a hand cursor and a clicked() signal on a left click.
 // A label marked as a link also works from the keyboard: it takes the focus after its
 // window's own controls, shows a focus frame, opens on Enter or Space, and presents itself
-// to assistive technology as a link with a press action (shell/Accessibility.h).
+// to assistive technology as a link with a press action.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

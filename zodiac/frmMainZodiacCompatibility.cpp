@@ -1,10 +1,12 @@
 #include "zodiac/frmMainZodiacCompatibility.h"
 
+#include "shell/ChoiceList.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Messages.h"
 #include "shell/Text.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
+#include "shell/TextField.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
@@ -30,7 +32,7 @@ struct PartnerFields {
 
 QComboBox* makeList(const QString& objectName)
 {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList;
     list->setObjectName(objectName);
     list->setEditable(false);
     return list;
@@ -44,7 +46,7 @@ QGroupBox* makePartnerFrame(const QString& frameName, const QString& title, cons
     auto* frame = new QGroupBox(title);
     frame->setObjectName(frameName);
 
-    fields.name = new QLineEdit;
+    fields.name = new TextField;
     fields.name->setObjectName(QStringLiteral("txtName") + suffix);
 
     auto* sexBox = new QWidget;

@@ -144,13 +144,18 @@ private slots:
 
     void tabOrderRunsThroughFirstPartnerThenSecond()
     {
+        // Each direction pair follows its minutes, each find button its country.
         const QList<QWidget*> order{
-            m_entry->txtMName, m_entry->cboMDate, m_entry->cboMMonth, m_entry->cboMYear, m_entry->cboMHH,
-            m_entry->cboMMM,   m_entry->cboMSS,   m_entry->txtMLD,    m_entry->txtMLM,   m_entry->txtMLoD,
-            m_entry->txtMLoM,  m_entry->txtMCity, m_entry->txtMState, m_entry->txtMCountry,
-            m_entry->txtFName, m_entry->cboFDate, m_entry->cboFMonth, m_entry->cboFYear, m_entry->cboFHH,
-            m_entry->cboFMM,   m_entry->cboFSS,   m_entry->txtFLD,    m_entry->txtFLM,   m_entry->txtFLoD,
-            m_entry->txtFLoM,  m_entry->txtFCity, m_entry->txtFState, m_entry->txtFCountry,
+            m_entry->txtMName,  m_entry->cboMDate,      m_entry->cboMMonth,   m_entry->cboMYear,
+            m_entry->cboMHH,    m_entry->cboMMM,        m_entry->cboMSS,      m_entry->txtMLD,
+            m_entry->txtMLM,    m_entry->optMNorth,     m_entry->optMSouth,   m_entry->txtMLoD,
+            m_entry->txtMLoM,   m_entry->optMEast,      m_entry->optMWest,    m_entry->txtMCity,
+            m_entry->txtMState, m_entry->txtMCountry,   m_entry->cmdMaleBrowse, m_entry->txtFName,
+            m_entry->cboFDate,  m_entry->cboFMonth,     m_entry->cboFYear,    m_entry->cboFHH,
+            m_entry->cboFMM,    m_entry->cboFSS,        m_entry->txtFLD,      m_entry->txtFLM,
+            m_entry->optFNorth, m_entry->optFSouth,     m_entry->txtFLoD,     m_entry->txtFLoM,
+            m_entry->optFEast,  m_entry->optFWest,      m_entry->txtFCity,    m_entry->txtFState,
+            m_entry->txtFCountry, m_entry->cmdFemaleBrowse, m_entry->cmdCalculate, m_entry->cmdDonate,
         };
         for (qsizetype i = 1; i < order.size(); ++i)
             QCOMPARE(nextTabStop(order[i - 1]), order[i]);
