@@ -17,7 +17,13 @@ void PrepareApplication()
 void ShowMainWindow(frmMDI& main)
 {
     RegisterProgramWindows(main);
-    if (const QScreen* screen = main.screen())
-        main.setGeometry(screen->availableGeometry());
+    // Maximised, but restored to a window well inside the screen: its title bar and edges
+    // stay on the screen when the user un-maximises it.
+    if (const QScreen* screen = main.screen()) {
+        const QRect area = screen->availableGeometry();
+        QRect restored(QPoint(), area.size() * 0.85);
+        restored.moveCenter(area.center());
+        main.setGeometry(restored);
+    }
     main.showMaximized();
 }

@@ -4,7 +4,6 @@
 #include "report/ReportComposer.h"
 #include "shell/Messages.h"
 
-#include <QTextBrowser>
 
 namespace {
 

@@ -3,13 +3,16 @@
 #include "chinese/ChineseState.h"
 #include "chinese/modchinesezodiac.h"
 #include "shell/ClickableLabel.h"
+#include "shell/ReadableLabel.h"
 #include "shell/CopyGuard.h"
+#include "shell/TabChain.h"
 #include "shell/Text.h"
 #include "shell/Twips.h"
 #include "shell/UserTitledFrame.h"
 #include "shell/modHelp.h"
 #include "shell/SignPictures.h"
 #include "shell/ThemeColours.h"
+#include "shell/TextField.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -52,7 +55,7 @@ QLabel* makeLabel(const QString& objectName, const QString& text = {})
 
 QLineEdit* makeBox(const QString& objectName)
 {
-    auto* box = new QLineEdit;
+    auto* box = new TextField;
     box->setObjectName(objectName);
     box->setReadOnly(true);
     return box;
@@ -234,8 +237,10 @@ frmchiness::frmchiness()
 
     buildMenus();
 
-    // Opening: the compatibility page first.
+    // Opening: the compatibility page first, at its heading.
     SSTab->setCurrentIndex(0);
+    SetTabChain({SSTab, lblMatchingDescription, txtMatchingDescription, cmdBack, cmdPrint, cmdExit});
+    lblMatchingDescription->setFocus();
 }
 
 frmchiness::~frmchiness() = default;
@@ -262,7 +267,10 @@ QWidget* frmchiness::buildCompatibilityPage()
     figures->setColumnStretch(1, 1);
     figures->setHorizontalSpacing(24);
 
-    lblMatchingDescription = makeLabel(QStringLiteral("lblMatchingDescription"));
+    // The heading names both animals; the screen opens here, so a screen reader announces
+    // the result at once.
+    lblMatchingDescription = new ReadableLabel;
+    lblMatchingDescription->setObjectName(QStringLiteral("lblMatchingDescription"));
     QFont headingFont = lblMatchingDescription->font();
     headingFont.setBold(true);
     lblMatchingDescription->setFont(headingFont);
@@ -428,6 +436,12 @@ void frmchiness::ShowResult(const ChineseState& state)
     txtMatchingDescription->setPlainText(fromStd(state.PairText));
     lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + lblMaleChinesesign->text() +
                                     QStringLiteral(" With  ") + lblFemaleChineseSign->text() + QStringLiteral(" :-"));
+    // A screen reader hears the heading with the figures above it, each with its caption.
+    QStringList result{lblMatchingDescription->text().remove(QStringLiteral(":-")).simplified()};
+    for (auto [caption, value] : {std::pair{Label36, lblChineseCompatibilityNumber},
+                                  std::pair{Label37, lblChinesePercentage}, std::pair{Label38, lblChineseRating}})
+        result << caption->text().simplified() + u' ' + value->text().trimmed();
+    lblMatchingDescription->setAccessibleName(result.join(QStringLiteral(". ")));
 
     // The second partner's picture first, then the first partner's.
     showSignPicture(YourPartnerPicture, txtFemaleWesternZodiacSign->text());

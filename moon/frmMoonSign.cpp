@@ -2,12 +2,14 @@
 
 #include "moon/MoonState.h"
 #include "shell/ClickableLabel.h"
+#include "shell/ReadableLabel.h"
 #include "shell/CopyGuard.h"
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/SignPictures.h"
 #include "shell/ThemeColours.h"
+#include "shell/TextField.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -48,7 +50,7 @@ const QColor kSignBackground(255, 255, 255);
 
 QLineEdit* makeDetailBox(const QString& objectName)
 {
-    auto* box = new QLineEdit;
+    auto* box = new TextField;
     box->setObjectName(objectName);
     box->setReadOnly(true);
     return box;
@@ -134,7 +136,8 @@ frmMoonSign::frmMoonSign()
     captionFont.setBold(true);
     Label1->setFont(captionFont);
     Label3->setFont(captionFont);
-    lblDescription = makeCaption(QStringLiteral("lblDescription"), QString());
+    lblDescription = new ReadableLabel;
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5 = MakePageLabel(QStringLiteral("Label5"),
@@ -283,6 +286,10 @@ void frmMoonSign::LoadResult()
         lblComment->setText(QString::fromStdString(state.PairResult.Rating));
         lblDescription->setText(QString::fromStdString(state.PairResult.Interpretation));
     }
+    // The screen opens on this button; a screen reader hears the result it shows with it.
+    cmdMoonCompatibilityAnalysis->setAccessibleDescription(Label2->text().simplified() + QStringLiteral(". ") +
+                                                          Label1->text() + u' ' + lblPercentage->text() +
+                                                          QStringLiteral(". ") + lblComment->text());
 }
 
 void frmMoonSign::ShowSignPicture(SignPictureLabel* box, const QString& sign)

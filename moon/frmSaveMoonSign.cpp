@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextBrowser>
 
 namespace {
 const QColor kHeading(255, 0, 0);

@@ -8,7 +8,6 @@
 
 #include <QEvent>
 #include <QPushButton>
-#include <QTextBrowser>
 
 namespace {
 

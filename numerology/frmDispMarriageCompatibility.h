@@ -5,7 +5,7 @@
 class ClickableLabel;
 class QLabel;
 class QPushButton;
-class QTextBrowser;
+class ReportView;
 
 // The result of a life-path or destiny reading as plain text. The text can be read but
 // not selected; Print goes straight to the default printer; Exit ends the program.
@@ -24,7 +24,7 @@ public:
     void ExitProgram();
 
     // The reading's text: the report window's view under the name this screen gives it.
-    QTextBrowser* txtDisp = nullptr;
+    ReportView* txtDisp = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* Label1 = nullptr;

@@ -5,7 +5,6 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
-#include <QTextBrowser>
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "shell/modHelp.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 ReportWindow::ReportWindow(const Options& options)
@@ -19,7 +19,7 @@ ReportWindow::ReportWindow(const Options& options)
 {
     setShowsWelcomePanelOnClose(false);
 
-    RTB = new QTextBrowser;
+    RTB = new ReportView;
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setAccessibleName(QStringLiteral("Report"));
     // The report's runs have fixed colours (black, dark red, dark cyan ...): it reads like
@@ -29,8 +29,6 @@ ReportWindow::ReportWindow(const Options& options)
     font.setPointSizeF(options.pointSize);
     font.setWeight(QFont::Normal);
     RTB->document()->setDefaultFont(font);
-    // Read-only, but the keyboard can move through the text and select part of it to print.
-    RTB->setTextInteractionFlags(RTB->textInteractionFlags() | Qt::TextSelectableByKeyboard);
 
     cmdSave = new QPushButton(QStringLiteral("&Save"));
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -93,6 +91,17 @@ void ReportWindow::ShowFromTop()
     RTB->moveCursor(QTextCursor::Start);
     // Moving the cursor scrolls only as far as the first line; the page margin above it too.
     RTB->verticalScrollBar()->setValue(0);
+    // The view takes the focus, so a screen reader starts reading at the first line.
+    RTB->setFocus();
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    ProgramWindow::keyPressEvent(event);
 }
 
 void ReportWindow::closing()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "report/ReportView.h"
 #include "shell/ProgramWindow.h"
 
 #include <memory>
 
 class QPrinter;
 class QPushButton;
-class QTextBrowser;
 class QVBoxLayout;
 
 // A program's report window: the composed report in RTB with "&Save" and "&Print".
@@ -31,13 +31,13 @@ public:
     void Save();
     void Print();
 
-    // Puts the reader at the top of the composed report.
+    // Puts the reader, and the keyboard focus, at the top of the composed report.
     void ShowFromTop();
 
     // The screen this report shows again when it closes.
     ProgramWindowId returnsTo() const { return m_returnsTo; }
 
-    QTextBrowser* RTB = nullptr;
+    ReportView* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
 
@@ -45,6 +45,8 @@ protected:
     // The column below the view where derived windows may add controls of their own.
     QVBoxLayout* footer() const { return m_footer; }
     void closing() override;
+    // Escape closes the report, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ProgramWindowId m_returnsTo;

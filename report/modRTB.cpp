@@ -2,6 +2,7 @@
 
 #include "report/ReportDialogs.h"
 #include "report/ReportLinks.h"
+#include "report/ReportView.h"
 #include "report/RtfWriter.h"
 #include "shell/Messages.h"
 #include "shell/modHelp.h"
@@ -11,7 +12,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -28,7 +28,7 @@ const QColor kLinkColour(0, 0, 255);
 
 // The one view whose links are enabled.
 struct LinkState {
-    QPointer<QTextBrowser> view;
+    QPointer<ReportView> view;
     QPointer<QWidget> owner;
     QMetaObject::Connection contentsChanged;
     QMetaObject::Connection anchorClicked;
@@ -122,15 +122,13 @@ void openLink(const QUrl& url)
 
 } // namespace
 
-void EnableReportLinks(QTextBrowser* view, QWidget* owner)
+void EnableReportLinks(ReportView* view, QWidget* owner)
 {
     DisableReportLinks();
     LinkState& state = links();
     state.view = view;
     state.owner = owner;
-    view->setOpenLinks(false);
-    view->setOpenExternalLinks(false);
-    state.anchorClicked = QObject::connect(view, &QTextBrowser::anchorClicked, view, &openLink);
+    state.anchorClicked = QObject::connect(view, &ReportView::anchorClicked, view, &openLink);
     QTextDocument* document = view->document();
     // Only the paragraphs a change touched are searched again, so composing a long report
     // run by run stays linear.

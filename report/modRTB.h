@@ -3,7 +3,7 @@
 #include <QString>
 
 class QPrinter;
-class QTextBrowser;
+class ReportView;
 class QTextEdit;
 class QWidget;
 
@@ -13,7 +13,7 @@ namespace modRTB {
 // Web addresses (http://, https://, www.) in the view's text, now and as it is composed,
 // are shown as links; a left click opens exactly that address in the default browser.
 // One view at a time has links enabled.
-void EnableReportLinks(QTextBrowser* view, QWidget* owner);
+void EnableReportLinks(ReportView* view, QWidget* owner);
 // Switches the links of the enabled view off; does nothing when no view has them.
 void DisableReportLinks();
 

@@ -46,9 +46,6 @@ bool ClaimsAccessKey(const QWidget* root, const QKeySequence& key)
 YieldingAccessKeys::YieldingAccessKeys(QWidget* mainWindow, std::function<QWidget*()> workingWindow)
     : QObject(mainWindow), m_mainWindow(mainWindow), m_workingWindow(std::move(workingWindow))
 {
-    // Qt asks the focused control whether it wants a key (ShortcutOverride) just before it
-    // looks for a shortcut: the moment to decide which window the key belongs to.
-    qApp->installEventFilter(this);
 }
 
 void YieldingAccessKeys::bind(QAbstractButton* button)
@@ -65,14 +62,11 @@ void YieldingAccessKeys::bind(QAbstractButton* button)
     m_shortcuts.append(shortcut);
 }
 
-bool YieldingAccessKeys::eventFilter(QObject* watched, QEvent* event)
+void YieldingAccessKeys::prepareFor(const QKeyEvent* shortcutOverride)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (QShortcut* shortcut : std::as_const(m_shortcuts)) {
-            if (shortcut->key() == pressed)
-                shortcut->setEnabled(!ClaimsAccessKey(m_workingWindow(), pressed));
-        }
+    const QKeySequence pressed(shortcutOverride->keyCombination());
+    for (QShortcut* shortcut : std::as_const(m_shortcuts)) {
+        if (shortcut->key() == pressed)
+            shortcut->setEnabled(!ClaimsAccessKey(m_workingWindow(), pressed));
     }
-    return QObject::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QKeyEvent;
 class QShortcut;
 class QWidget;
 
@@ -26,8 +27,10 @@ public:
     // Takes over the button's access key (its "&" letter, still underlined).
     void bind(QAbstractButton* button);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Decides which window a pressed key belongs to. The main window calls this with the
+    // ShortcutOverride event that Qt sends (to the focused control, then up to the window)
+    // just before it looks for a shortcut.
+    void prepareFor(const QKeyEvent* shortcutOverride);
 
 private:
     QWidget* m_mainWindow;

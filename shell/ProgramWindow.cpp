@@ -1,8 +1,10 @@
 #include "shell/ProgramWindow.h"
 
+#include "shell/Keys.h"
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 
 namespace {
@@ -34,6 +36,10 @@ ProgramWindow::ProgramWindow(ProgramWindowId id, const QString& caption, QSize c
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setWidget(m_body);
+    // The window itself is no stop of its Tab round: Qt would give it the focus after the
+    // last control, and a screen reader would announce the window there while the focus
+    // goes on to the first control.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ProgramWindow::place()
@@ -49,6 +55,12 @@ void ProgramWindow::place()
         const int left = (area->viewport()->width() - width()) / 2;
         move(qMax(0, left), 0);
     }
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!PressFocusedButton(event))
+        QMdiSubWindow::keyPressEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event)

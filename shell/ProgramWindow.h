@@ -60,6 +60,7 @@ protected:
     virtual void closing() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ProgramWindowId m_id;

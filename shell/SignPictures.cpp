@@ -86,6 +86,8 @@ void SignPictureLabel::setPicture(const QString& key, SignImageList::Picture pic
         return;
     m_key = key;
     m_picture = std::move(picture);
+    // Screen readers name the picture for the sign it shows.
+    setAccessibleName(key);
     render();
 }
 

@@ -80,6 +80,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     // A top-level window does not follow its wrapped labels' height by itself.
     const int width = Twips(6900);
     setFixedSize(width, heightForWidth(width));
+    // Enter closes the window; the links are a Tab away.
+    cmdOK->setFocus();
 }
 
 void frmAbout::ShowModal(QWidget* from)

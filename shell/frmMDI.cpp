@@ -3,6 +3,7 @@
 #include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Emblem.h"
+#include "shell/Keys.h"
 #include "shell/ThemeColours.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
@@ -12,6 +13,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -84,6 +86,8 @@ frmMDI::frmMDI() : m_menus(this)
 
     buildMenus();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOfActiveWindow);
+    // Queued: a window that closes or hides has left the focus nowhere only once it is gone.
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::keepFocusInSight, Qt::QueuedConnection);
 
     m_accessKeys = new YieldingAccessKeys(this, [this]() -> QWidget* {
         QWidget* active = m_mdiArea->activeSubWindow();
@@ -189,6 +193,8 @@ QWidget* frmMDI::buildWelcomePanel()
     panel->setFrameShape(QFrame::NoFrame);
     panel->setWidgetResizable(true);
     panel->setAccessibleName(QStringLiteral("Welcome"));
+    // The panel's captions are read, not used: no Tab stop without anything to act on.
+    panel->setFocusPolicy(Qt::NoFocus);
     picMain = panel;
 
     m_welcomeContents = new QWidget;
@@ -325,6 +331,7 @@ ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id)
         m_mdiArea->addSubWindow(window);
         window->place();
         connect(window, &QObject::destroyed, this, &frmMDI::showMenusOfActiveWindow, Qt::QueuedConnection);
+        connect(window, &QObject::destroyed, this, &frmMDI::keepFocusInSight, Qt::QueuedConnection);
     }
     window->show();
     m_mdiArea->setActiveSubWindow(window);
@@ -347,6 +354,7 @@ void frmMDI::OpenProgram(int index)
         return;
     CloseProgramWindows();
     setWelcomePanelVisible(false);
+    m_lastProgram = index;
     openProgramWindow(kEntryScreens[index]);
 }
 
@@ -366,6 +374,44 @@ void frmMDI::setWelcomePanelVisible(bool visible)
 bool frmMDI::isWelcomePanelVisible() const
 {
     return !picMain->isHidden();
+}
+
+void frmMDI::keepFocusInSight()
+{
+    // After a window closes or hides, the focus goes to the window now in front: the
+    // active program window, or, with none left, the button of the program just used.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->isVisible() && focus->window() == this)
+        return;
+    if (!isActiveWindow() && QApplication::activeWindow())
+        return; // the user works in another window (a dialog, the browser)
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow(); active && active->isVisible()) {
+        for (QWidget* next = active->nextInFocusChain(); next && next != active; next = next->nextInFocusChain()) {
+            if (active->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+                next->isEnabled()) {
+                next->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+        return;
+    }
+    if (isWelcomePanelVisible())
+        cmdSelectOption[std::size_t(m_lastProgram)]->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmMDI::event(QEvent* event)
+{
+    // Qt offers every key to the focused control and then up to this window just before it
+    // looks for a shortcut: the moment to decide which window an access key belongs to.
+    if (event->type() == QEvent::ShortcutOverride && m_accessKeys)
+        m_accessKeys->prepareFor(static_cast<QKeyEvent*>(event));
+    return QMainWindow::event(event);
+}
+
+void frmMDI::keyPressEvent(QKeyEvent* event)
+{
+    if (!PressFocusedButton(event))
+        QMainWindow::keyPressEvent(event);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)

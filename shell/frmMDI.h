@@ -57,7 +57,9 @@ public:
     ClickableLabel* Label7 = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,11 +70,13 @@ private:
     QWidget* buildBottomStrip();
     void captionClicked(int index);
     void showMenusOfActiveWindow();
+    void keepFocusInSight();
 
     QMdiArea* m_mdiArea = nullptr;
     QWidget* m_welcomeContents = nullptr;
     YieldingAccessKeys* m_accessKeys = nullptr;
     MenuBarModel m_menus;
+    int m_lastProgram = 0;
     std::array<WindowFactory, ProgramWindowCount> m_factories;
     std::array<QPointer<ProgramWindow>, ProgramWindowCount> m_windows;
 };

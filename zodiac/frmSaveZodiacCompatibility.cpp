@@ -4,7 +4,6 @@
 #include "zodiac/ZodiacReport.h"
 #include "zodiac/frmSunSignZodiacCompatibility.h"
 
-#include <QTextBrowser>
 
 frmSaveZodiacCompatibility::frmSaveZodiacCompatibility()
     : ReportWindow(Options{

@@ -2,10 +2,12 @@
 
 #include "shell/ClickableLabel.h"
 #include "shell/ElidedLabel.h"
+#include "shell/ReadableLabel.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
 #include "shell/ThemeColours.h"
+#include "shell/TextField.h"
 #include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
@@ -26,6 +28,13 @@ constexpr int kPictureSide = 96;
 QString text(const std::string& value)
 {
     return QString::fromStdString(value);
+}
+
+ReadableLabel* makeReadable(const QString& objectName)
+{
+    auto* label = new ReadableLabel;
+    label->setObjectName(objectName);
+    return label;
 }
 
 QLabel* makeLabel(const QString& objectName, const QString& caption = {})
@@ -56,7 +65,7 @@ SignPictureLabel* makePicture(const QString& objectName)
 
 QLineEdit* makeShortBox(const QString& objectName)
 {
-    auto* box = new QLineEdit;
+    auto* box = new TextField;
     box->setObjectName(objectName);
     box->setReadOnly(true);
     return box;
@@ -172,8 +181,11 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
     column->addWidget(TS, 1);
     column->addLayout(bottom);
 
+    SetTabChain({TS, lblMatchSunSigns, lblMatchDescription, cmdSave, cmdBack});
+
     buildMenus();
     showResult();
+    lblMatchSunSigns->setFocus();
 }
 
 QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
@@ -184,7 +196,8 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
     Image1 = makePicture(QStringLiteral("Image1"));
     Image2 = makePicture(QStringLiteral("Image2"));
 
-    lblMatchSunSigns = makeLabel(QStringLiteral("lblMatchSunSigns"));
+    // The headline is where the screen opens: a screen reader announces the result there.
+    lblMatchSunSigns = makeReadable(QStringLiteral("lblMatchSunSigns"));
     setBold(lblMatchSunSigns, 1.15);
     ThemeColours::UseAccent(lblMatchSunSigns, QColor(0x3b, 0x1f, 0x6e));
     lblMatchPercentage = makeLabel(QStringLiteral("lblMatchPercentage"));
@@ -208,10 +221,9 @@ QGroupBox* frmSunSignZodiacCompatibility::buildCompatibilityPage()
     top->addLayout(headline, 1);
     top->addWidget(Image2, 0, Qt::AlignVCenter);
 
-    lblMatchDescription = makeLabel(QStringLiteral("lblMatchDescription"));
+    lblMatchDescription = makeReadable(QStringLiteral("lblMatchDescription"));
     lblMatchDescription->setWordWrap(true);
     lblMatchDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMatchDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblMatchDescription->setContentsMargins(4, 4, 4, 4);
     QFont reading = lblMatchDescription->font();
     reading.setPointSizeF(reading.pointSizeF() * 1.1);
@@ -421,6 +433,10 @@ void frmSunSignZodiacCompatibility::showResult()
     lblMatchSunSigns->setText(QStringLiteral("Zodiac Compatibility: ") + text(state.SignM) + QStringLiteral(" And ") +
                               text(state.SignF));
     lblMatchDescription->setText(text(match.PairText));
+    // A screen reader hears the whole headline, the signs, the match and its rating, as one.
+    lblMatchSunSigns->setAccessibleName(
+        QStringList{lblMatchSunSigns->text(), lblMatchPercentage->text(), lblMatchComment->text()}.join(
+            QStringLiteral(". ")));
 
     TS->setCurrentWidget(Frame3);
 }

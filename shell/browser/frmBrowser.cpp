@@ -1,5 +1,6 @@
 #include "shell/browser/frmBrowser.h"
 
+#include "shell/Keys.h"
 #include "shell/Twips.h"
 #include "shell/browser/BrowserIcons.h"
 #include "shell/browser/SearchForm.h"
@@ -11,8 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWebEngineView>
 
 namespace {
@@ -58,6 +61,13 @@ frmBrowser::frmBrowser(const QUrl& searchAddress, const PlaceSearchHost& host)
     // Keys reach the combo box, which keeps the focus, not its inner line edit.
     cboAddress->installEventFilter(this);
     connect(cboAddress, &QComboBox::activated, this, [this](int) { navigateToAddressBox(); });
+    // Ctrl+L, as in other browsers, and Alt+A, the caption's key, select the whole address,
+    // so a typed address replaces it.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &frmBrowser::selectAddress);
+    // Escape stops a page that is loading and otherwise closes the window, like Ctrl+W.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmBrowser::stopOrClose);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
 
     brwWebBrowser = new QWebEngineView(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
@@ -101,12 +111,25 @@ void frmBrowser::buildToolBar()
     tbToolBar->setFloatable(false);
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     tbToolBar->setIconSize(QSize(24, 24));
-    for (const char* name : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"}) {
+    // Each command has the key other browsers give it (Escape stops: see stopOrClose), and
+    // its button takes the focus, so Tab reaches it too.
+    const std::pair<const char*, QKeySequence> commands[] = {
+        {"Back", QKeySequence::Back},
+        {"Forward", QKeySequence::Forward},
+        {"Stop", QKeySequence(Qt::Key_Escape)},
+        {"Refresh", QKeySequence::Refresh},
+        {"Home", QKeySequence(Qt::ALT | Qt::Key_Home)},
+        {"Search", QKeySequence()},
+    };
+    for (const auto& [name, keys] : commands) {
         const QString key = QString::fromLatin1(name);
         QAction* button = tbToolBar->addAction(BrowserIcon(key), key);
         button->setObjectName(key);
         button->setData(key);
+        if (key != QLatin1String("Stop"))
+            button->setShortcut(keys);
         button->setToolTip(key);
+        tbToolBar->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
         connect(button, &QAction::triggered, this, [this, key] { toolBarButtonClicked(key); });
     }
 }
@@ -167,13 +190,42 @@ void frmBrowser::resizeEvent(QResizeEvent* event)
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == cboAddress && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             navigateToAddressBox();
             return true;
         }
+        // An access key that nothing claims types nothing into the address.
+        if (IsAccessKeyPress(keyEvent))
+            return true;
+    }
+    if (watched == cboAddress && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ShortcutFocusReason) {
+        // Alt+A, the caption's access key: select after the box has placed its caret.
+        QMetaObject::invokeMethod(this, &frmBrowser::selectAddress, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmBrowser::keyPressEvent(QKeyEvent* event)
+{
+    if (!PressFocusedButton(event))
+        QWidget::keyPressEvent(event);
+}
+
+void frmBrowser::selectAddress()
+{
+    cboAddress->setFocus(Qt::OtherFocusReason);
+    cboAddress->lineEdit()->selectAll();
+}
+
+void frmBrowser::stopOrClose()
+{
+    if (m_busy)
+        toolBarButtonClicked(QStringLiteral("Stop"));
+    else
+        close();
 }
 
 void frmBrowser::navigateToAddressBox()

@@ -36,12 +36,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildToolBar();
     void layOutControls();
     void toolBarButtonClicked(const QString& key);
+    void selectAddress();
+    void stopOrClose();
     void navigateToAddressBox();
     void navigationComplete(const QUrl& url);
     void timerTick();

@@ -25,7 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include <QTest>
 #include <QPointer>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 namespace {
 
@@ -705,7 +705,7 @@ private slots:
         auto* shown = result();
         QVERIFY(shown);
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
-        QTextBrowser* view = shown->txtDisp;
+        ReportView* view = shown->txtDisp;
         QWidget* viewport = view->viewport();
         const auto selected = [view] { return view->textCursor().selectedText(); };
 

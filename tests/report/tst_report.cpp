@@ -22,7 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 #include <QTimer>
 
 namespace {
@@ -114,7 +114,7 @@ private slots:
 
     void composerWritesRunsAndLineBreaks()
     {
-        QTextBrowser view;
+        ReportView view;
         ReportComposer composer(&view);
         composer.setBold(true);
         composer.setColour(ReportColour::DarkRed);
@@ -136,7 +136,7 @@ private slots:
 
     void rtfReadsBackWithBoldColoursAndEveryCharacter()
     {
-        QTextBrowser view;
+        ReportView view;
         view.document()->setDefaultFont(QFont(QStringLiteral("Verdana"), 9));
         ReportComposer composer(&view);
         composer.setBold(true);
@@ -207,7 +207,7 @@ private slots:
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
         QVERIFY(report);
         QTest::qWait(20);
-        QTextBrowser* view = report->RTB;
+        ReportView* view = report->RTB;
         const int linkAt = int(view->toPlainText().indexOf(QStringLiteral("www.")) + 6);
         QTextCursor cursor(view->document());
         cursor.setPosition(linkAt);
@@ -225,7 +225,7 @@ private slots:
     {
         UrlCapture urls;
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
-        QTextBrowser* view = report->RTB;
+        ReportView* view = report->RTB;
         QTextCursor cursor(view->document());
         cursor.movePosition(QTextCursor::End);
         QTextCharFormat anchor;
@@ -238,7 +238,7 @@ private slots:
 
     void disablingLinksRestoresTheOriginalFormat()
     {
-        QTextBrowser view;
+        ReportView view;
         ReportComposer composer(&view);
         composer.setColour(ReportColour::DarkCyan);
         composer.write(QStringLiteral("go to www.x.example now"));
@@ -517,7 +517,7 @@ private slots:
         QTemporaryDir dir;
         FakeReportDialogs dialogs;
         dialogs.pdfPath = dir.filePath(QStringLiteral("direct.pdf"));
-        QTextBrowser view;
+        ReportView view;
         ReportComposer composer(&view);
         composer.write(QStringLiteral("First line\r\nSecond line"));
         QTextCursor cursor(view.document());

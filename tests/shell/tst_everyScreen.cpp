@@ -30,7 +30,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 #include <cmath>
 

@@ -15,7 +15,7 @@
 #include <QTextBlock>
 
 #include <memory>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 namespace {
 

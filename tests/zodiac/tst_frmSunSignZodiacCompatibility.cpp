@@ -17,7 +17,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
+#include "report/ReportView.h"
 
 namespace {
 
