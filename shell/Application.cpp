@@ -13,7 +13,10 @@ void ConfigureApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral("1.95"));
     // The desktop matches the windows to the installed launcher <id>.desktop by this name.
     QGuiApplication::setDesktopFileName(modHelp::ApplicationId);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    // Where Verdana is missing, DejaVu Sans stands in, and Symbola draws what DejaVu Sans
+    // lacks (most emoji). Symbola comes before the desktop's own choice, often a colour
+    // emoji font, whose pictures a printed report cannot carry: they left blank gaps.
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Symbola")});
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);

@@ -62,6 +62,14 @@ QString PdfText(const QString& path)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+QString PdfFonts(const QString& path)
+{
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {path});
+    pdffonts.waitForFinished(30000);
+    return QString::fromUtf8(pdffonts.readAllStandardOutput());
+}
+
 QString PdfTitle(const QString& path)
 {
     QProcess pdfinfo;

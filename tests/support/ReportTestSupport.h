@@ -37,5 +37,7 @@ std::unique_ptr<QTextDocument> ReadRtfBack(const QString& path);
 
 // The text of a PDF file as pdftotext reads it.
 QString PdfText(const QString& path);
+// The fonts a PDF file embeds, as pdffonts lists them.
+QString PdfFonts(const QString& path);
 // The title a PDF file carries, as pdfinfo reads it.
 QString PdfTitle(const QString& path);
