@@ -3,6 +3,7 @@
 #include "chinese/ChineseState.h"
 #include "chinese/modchinesezodiac.h"
 #include "shell/ClickableLabel.h"
+#include "shell/FittedTextBox.h"
 #include "shell/ReadableLabel.h"
 #include "shell/CopyGuard.h"
 #include "shell/TabChain.h"
@@ -61,18 +62,22 @@ QLineEdit* makeBox(const QString& objectName)
     return box;
 }
 
-// A read-only box of several lines; long texts get a vertical scroll bar.
+// A read-only box of several lines; long texts get a vertical scroll bar. It shows at
+// least the given number of lines and grows with the window, so the page fits a laptop
+// screen under a window manager's title bars.
 QPlainTextEdit* makeMultiLineBox(const QString& objectName, int lines, bool scrollBar)
 {
     auto* box = new QPlainTextEdit;
     box->setObjectName(objectName);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // A box without a scroll bar of its own gets one when the window leaves it too little room.
+    box->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QFontMetrics metrics(box->font());
-    box->setFixedHeight(metrics.lineSpacing() * lines + 2 * box->frameWidth() +
-                        int(box->document()->documentMargin() * 2) + 2);
+    box->setMinimumHeight(metrics.lineSpacing() * lines + 2 * box->frameWidth() +
+                          int(box->document()->documentMargin() * 2) + 2);
+    box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     return box;
 }
 
@@ -275,9 +280,9 @@ QWidget* frmchiness::buildCompatibilityPage()
     headingFont.setBold(true);
     lblMatchingDescription->setFont(headingFont);
 
-    txtMatchingDescription = new QPlainTextEdit;
+    // As tall as the reading: the page needs no more room than its text.
+    txtMatchingDescription = new FittedTextBox(3);
     txtMatchingDescription->setObjectName(QStringLiteral("txtMatchingDescription"));
-    txtMatchingDescription->setReadOnly(true);
     txtMatchingDescription->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtMatchingDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMatchingDescription->setAccessibleName(QStringLiteral("Compatibility reading"));
@@ -288,7 +293,8 @@ QWidget* frmchiness::buildCompatibilityPage()
     column->addLayout(figures);
     column->addSpacing(8);
     column->addWidget(lblMatchingDescription);
-    column->addWidget(txtMatchingDescription, 1);
+    column->addWidget(txtMatchingDescription);
+    column->addStretch(1);
     return fracompalibility;
 }
 
@@ -309,9 +315,9 @@ UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
         QWidget* box = nullptr;
         const bool multiLine = i == 2 || i == 3 || i == 12; // the two traits, the famous persons
         if (i == 12)
-            box = makeMultiLineBox(page.boxNames[i], 3, false);
+            box = makeMultiLineBox(page.boxNames[i], 2, false);
         else if (multiLine)
-            box = makeMultiLineBox(page.boxNames[i], 5, true);
+            box = makeMultiLineBox(page.boxNames[i], 3, true);
         else
             box = makeBox(page.boxNames[i]);
         captions[i]->setBuddy(box);
@@ -322,6 +328,10 @@ UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
     }
     left->setColumnStretch(1, 1);
     left->setVerticalSpacing(4);
+    // Spare height goes to the traits first, then to the famous persons.
+    left->setRowStretch(2, 2);
+    left->setRowStretch(3, 2);
+    left->setRowStretch(12, 1);
 
     page.picture = new SignPictureLabel;
     page.picture->setObjectName(page.pictureName);
@@ -330,7 +340,7 @@ UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
 
     page.sign = makeValueLabel(page.signName);
     page.element = makeValueLabel(page.elementName);
-    page.description = makeMultiLineBox(page.descriptionName, 7, true);
+    page.description = makeMultiLineBox(page.descriptionName, 4, true);
 
     // Screen readers hear whose profile a box belongs to, not only its caption.
     const char* const spoken[13] = {"ruling planets", "western zodiac sign", "positive traits", "negative traits",
@@ -355,8 +365,7 @@ UserTitledFrame* frmchiness::buildPartnerPage(PartnerPage& page)
     right->addWidget(page.picture, 0, Qt::AlignHCenter);
     right->addLayout(facts);
     right->addWidget(captions[15]);
-    right->addWidget(page.description);
-    right->addStretch(1);
+    right->addWidget(page.description, 1);
 
     auto* row = new QHBoxLayout(page.frame);
     row->addLayout(left, 5);

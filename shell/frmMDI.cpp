@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -88,6 +89,9 @@ frmMDI::frmMDI() : m_menus(this)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOfActiveWindow);
     // Queued: a window that closes or hides has left the focus nowhere only once it is gone.
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::keepFocusInSight, Qt::QueuedConnection);
+    // On a small screen the document area scrolls; the control that takes the focus is
+    // brought into view, so the keyboard never works out of sight.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { scrollIntoView(now); });
 
     m_accessKeys = new YieldingAccessKeys(this, [this]() -> QWidget* {
         QWidget* active = m_mdiArea->activeSubWindow();
@@ -397,6 +401,23 @@ void frmMDI::keepFocusInSight()
     }
     if (isWelcomePanelVisible())
         cmdSelectOption[std::size_t(m_lastProgram)]->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMDI::scrollIntoView(QWidget* control)
+{
+    QWidget* viewport = m_mdiArea->viewport();
+    if (!control || !viewport->isAncestorOf(control))
+        return;
+    const QRect place(control->mapTo(viewport, QPoint(0, 0)), control->size());
+    const QRect visible = viewport->rect().marginsRemoved(QMargins(4, 4, 4, 4));
+    const auto scroll = [](QScrollBar* bar, int start, int end, int first, int last) {
+        if (end > last)
+            bar->setValue(bar->value() + qMin(end - last, start - first));
+        else if (start < first)
+            bar->setValue(bar->value() - (first - start));
+    };
+    scroll(m_mdiArea->verticalScrollBar(), place.top(), place.bottom(), visible.top(), visible.bottom());
+    scroll(m_mdiArea->horizontalScrollBar(), place.left(), place.right(), visible.left(), visible.right());
 }
 
 bool frmMDI::event(QEvent* event)

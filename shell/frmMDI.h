@@ -71,6 +71,7 @@ private:
     void captionClicked(int index);
     void showMenusOfActiveWindow();
     void keepFocusInSight();
+    void scrollIntoView(QWidget* control);
 
     QMdiArea* m_mdiArea = nullptr;
     QWidget* m_welcomeContents = nullptr;
