@@ -2,7 +2,8 @@
 // is left open out of sight, every button can be reached on a small or scaled screen,
 // names of any length or with "&" keep their place, every control tells a screen reader
 // what it is, links work from the keyboard, and every text reads well in a light and a
-// dark theme.
+// dark theme; lists, fields, buttons, results and reports work for a keyboard and a
+// screen reader.
 #include "report/ReportWindow.h"
 #include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
@@ -12,12 +13,14 @@
 #include "tests/support/ScreenTest.h"
 #include "chinese/frmchiness.h"
 #include "moon/frmMoonSign.h"
+#include "numerology/frmDispMarriageCompatibility.h"
 #include "zodiac/frmSunSignZodiacCompatibility.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -114,6 +117,13 @@ QWidget* openScreen(frmMDI& main, int program, int screen)
 bool onScreen(QWidget* widget, QWidget* screen)
 {
     return TabChainWindow(widget) == screen;
+}
+
+// What a screen reader hears of a widget: its name and its description.
+QString spoken(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) + u' ' + iface->text(QAccessible::Description) : QString();
 }
 
 QList<ClickableLabel*> linksOf(QWidget* screen)
@@ -679,6 +689,118 @@ private slots:
         }
         QVERIFY(checked.size() > 3);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void listsSpeakAndSelectWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("typed"); // each entry typed in one go, a pause between
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("1 on a fresh day list") << "CboMaleDate" << QStringList{"1"} << "1";
+        QTest::newRow("1 2 in one go") << "CboMaleDate" << QStringList{"12"} << "12";
+        QTest::newRow("3 then 1 after a pause") << "CboMaleDate" << QStringList{"3", "1"} << "1";
+        QTest::newRow("a whole year") << "cboMaleYear" << QStringList{"1970"} << "1970";
+        QTest::newRow("j") << "cboMaleMonth" << QStringList{"j"} << "January";
+        QTest::newRow("j again") << "cboMaleMonth" << QStringList{"jj"} << "June";
+        QTest::newRow("j three times, slowly") << "cboMaleMonth" << QStringList{"j", "j", "j"} << "July";
+        QTest::newRow("nothing starts so") << "cboMaleMonth" << QStringList{"x"} << "January";
+    }
+
+    void listsSpeakAndSelectWhatWasTyped()
+    {
+        QFETCH(QString, list);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, selected);
+        ProgramWindow* entry = OpenFilledEntry(*m_main, Program::Chinese, QStringLiteral("ANN"), QStringLiteral("BOB"));
+        auto* choices = entry->findChild<QComboBox*>(list);
+        QVERIFY(choices);
+        choices->setFocus();
+        for (const QString& burst : typed) {
+            QTest::keyClicks(QApplication::focusWidget(), burst);
+            QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        }
+        QCOMPARE(choices->currentText(), selected);
+        // The list speaks its own name with its item.
+        const QString heard = spoken(choices);
+        QVERIFY2(heard.startsWith(choices->accessibleName()) && heard.endsWith(selected), qPrintable(heard));
+    }
+
+    void keysDoWhatAKeyboardUserExpects_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("Enter on a focused program button") << "enter on program button";
+        QTest::newRow("Enter on a focused result button") << "enter on Back";
+        QTest::newRow("an unclaimed Alt+letter in a name") << "alt in name";
+        QTest::newRow("an unclaimed Alt+letter on a list") << "alt on list";
+        QTest::newRow("Escape on a report") << "escape on report";
+        QTest::newRow("Exit on a result") << "exit on result";
+    }
+
+    void keysDoWhatAKeyboardUserExpects()
+    {
+        QFETCH(QString, step);
+        if (step == QLatin1String("enter on program button")) {
+            m_main->cmdSelectOption[3]->setFocus();
+            sendKey(Qt::Key_Return, Qt::NoModifier);
+            QTRY_VERIFY(ProgramWindows::Find(Id::frmMainZodiacCompatibility));
+        } else if (step == QLatin1String("enter on Back")) {
+            auto* result = qobject_cast<frmchiness*>(OpenResult(*m_main, Program::Chinese, "ANN", "BOB"));
+            result->cmdBack->setFocus();
+            sendKey(Qt::Key_Enter, Qt::KeypadModifier);
+            QTRY_VERIFY(ProgramWindows::Find(Id::frmmainChineseZodiac));
+        } else if (step.startsWith(QLatin1String("alt"))) {
+            ProgramWindow* entry = OpenFilledEntry(*m_main, Program::Chinese, QStringLiteral("BOB"), QStringLiteral("ANN"));
+            auto* name = entry->findChild<QLineEdit*>(QStringLiteral("txtMaleName"));
+            auto* month = entry->findChild<QComboBox*>(QStringLiteral("cboMaleMonth"));
+            (step == QLatin1String("alt in name") ? static_cast<QWidget*>(name) : month)->setFocus();
+            sendKey(Qt::Key_S, Qt::AltModifier);
+            QCOMPARE(name->text(), QStringLiteral("BOB"));
+            QCOMPARE(month->currentText(), QStringLiteral("January"));
+        } else if (step == QLatin1String("escape on report")) {
+            ProgramWindow* report = OpenReport(*m_main, Program::Zodiac, "ANN", "BOB");
+            QVERIFY(report->isAncestorOf(QApplication::focusWidget()));
+            sendKey(Qt::Key_Escape, Qt::NoModifier);
+            QTRY_VERIFY(!ProgramWindows::Find(Id::frmSaveZodiacCompatibility));
+        } else {
+            auto* result = qobject_cast<frmchiness*>(OpenResult(*m_main, Program::Chinese, "ANN", "BOB"));
+            result->cmdExit->setFocus();
+            sendKey(Qt::Key_Space, Qt::NoModifier);
+            QTRY_VERIFY(!ProgramWindows::Find(Id::frmchiness));
+        }
+        // Wherever the user ends up, the focus is on a control that says what it is.
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        QVERIFY2(!spoken(QApplication::focusWidget()).trimmed().isEmpty(),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+
+    void resultsAreAnnouncedWhereTheScreenOpens()
+    {
+        for (Program program : AllPrograms) {
+            ProgramWindow* result = OpenResult(*m_main, program, QStringLiteral("ANN"), QStringLiteral("BOB"));
+            QVERIFY(result);
+            SettleWindows();
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && result->isAncestorOf(focus), qPrintable(ProgramName(program)));
+            // What is heard there holds every figure the screen shows in its result labels.
+            QStringList shown;
+            if (auto* zodiac = qobject_cast<frmSunSignZodiacCompatibility*>(result))
+                shown << zodiac->lblSunSignM->text() << zodiac->lblSunSignF->text()
+                      << zodiac->lblMatchPercentage->text() << zodiac->lblMatchComment->text();
+            else if (auto* moon = qobject_cast<frmMoonSign*>(result))
+                shown << moon->txtMoonM->text() << moon->txtMoonF->text() << moon->lblPercentage->text()
+                      << moon->lblComment->text();
+            else if (auto* chinese = qobject_cast<frmchiness*>(result))
+                shown << chinese->lblMaleChinesesign->text() << chinese->lblFemaleChineseSign->text()
+                      << chinese->lblChineseCompatibilityNumber->text() << chinese->lblChinesePercentage->text()
+                      << chinese->lblChineseRating->text();
+            else if (auto* numerology = qobject_cast<frmDispMarriageCompatibility*>(result))
+                shown << numerology->txtDisp->textCursor().block().text().section(u':', 1).split(u'+');
+            const QString heard = focus == result->findChild<ReportView*>() ? static_cast<ReportView*>(focus)->textCursor().block().text()
+                                                                             : spoken(focus);
+            for (const QString& figure : std::as_const(shown))
+                QVERIFY2(!figure.trimmed().isEmpty() && heard.contains(figure.trimmed()),
+                         qPrintable(ProgramName(program) + QStringLiteral(": ") + figure + QStringLiteral(" in ") + heard));
+        }
     }
 
     void reportsOpenAtTheirTop()
