@@ -1,6 +1,7 @@
 #include "shell/ProgramWindow.h"
 
 #include "shell/Keys.h"
+#include "shell/ThemeColours.h"
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,12 @@ void ProgramWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!PressFocusedButton(event))
         QMdiSubWindow::keyPressEvent(event);
+}
+
+void ProgramWindow::showEvent(QShowEvent* event)
+{
+    ThemeColours::ApplyAccents(this);
+    QMdiSubWindow::showEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event)

@@ -61,6 +61,9 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Accent colours are worked out for the palette when the window shows; the main
+    // window works them out again when its palette or style changes.
+    void showEvent(QShowEvent* event) override;
 
 private:
     ProgramWindowId m_id;

@@ -1,10 +1,7 @@
 #include "shell/ThemeColours.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QLinearGradient>
 #include <QPalette>
-#include <QPointer>
 #include <QWidget>
 
 #include <cmath>
@@ -66,41 +63,6 @@ void applyAccent(QWidget* widget)
     widget->setPalette(palette);
 }
 
-// Applies the accent again once a new theme or a new parent has settled.
-class AccentFollower : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::Polish:
-            // First shown: the accent is worked out now, not when the widget is made, so
-            // widgets whose colour is fixed meanwhile never compute one.
-            applyAccent(static_cast<QWidget*>(watched));
-            break;
-        case QEvent::ApplicationPaletteChange:
-        case QEvent::ParentChange:
-        case QEvent::StyleChange: {
-            QPointer<QWidget> widget = static_cast<QWidget*>(watched);
-            QMetaObject::invokeMethod(
-                this, [widget] { if (widget) applyAccent(widget); }, Qt::QueuedConnection);
-            break;
-        }
-        default:
-            break;
-        }
-        return false;
-    }
-};
-
-AccentFollower* follower()
-{
-    static auto* instance = new AccentFollower(qApp);
-    return instance;
-}
-
 } // namespace
 
 double ContrastRatio(const QColor& first, const QColor& second)
@@ -110,29 +72,27 @@ double ContrastRatio(const QColor& first, const QColor& second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-namespace {
-
-void follow(QWidget* widget, const QVariant& accent)
-{
-    const bool following = widget->property(kAccentProperty).isValid();
-    widget->setProperty(kAccentProperty, accent);
-    if (widget->testAttribute(Qt::WA_WState_Polished))
-        applyAccent(widget);
-    if (!following)
-        widget->installEventFilter(follower());
-}
-
-} // namespace
-
 void UseAccent(QWidget* widget, const QColor& accent)
 {
-    follow(widget, accent);
+    widget->setProperty(kAccentProperty, accent);
+    if (widget->isVisible())
+        applyAccent(widget);
 }
 
 void UseLinkColour(QWidget* widget)
 {
     widget->setForegroundRole(QPalette::Link);
-    follow(widget, int(QPalette::Link));
+    widget->setProperty(kAccentProperty, int(QPalette::Link));
+    if (widget->isVisible())
+        applyAccent(widget);
+}
+
+void ApplyAccents(QWidget* window)
+{
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->property(kAccentProperty).isValid())
+            applyAccent(widget);
+    }
 }
 
 void FixTextColour(QWidget* widget, const QColor& colour)
@@ -142,21 +102,6 @@ void FixTextColour(QWidget* widget, const QColor& colour)
     for (QPalette::ColorRole role : {widget->foregroundRole(), QPalette::WindowText, QPalette::Link})
         palette.setColor(role, colour);
     widget->setPalette(palette);
-}
-
-void FixBackground(QWidget* widget, const QColor& top, const QColor& bottom)
-{
-    QLinearGradient gradient(0, 0, 0, 1);
-    gradient.setCoordinateMode(QGradient::ObjectMode);
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    // The gradient goes in a role that the controls inside never draw their frames from
-    // (styles take button outlines from the window colour), and is made the background.
-    QPalette palette = widget->palette();
-    palette.setBrush(QPalette::AlternateBase, gradient);
-    widget->setPalette(palette);
-    widget->setBackgroundRole(QPalette::AlternateBase);
-    widget->setAutoFillBackground(true);
 }
 
 void FixColours(QWidget* widget, const QColor& text, const QColor& background)

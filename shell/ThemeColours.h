@@ -15,21 +15,23 @@ double ContrastRatio(const QColor& first, const QColor& second);
 
 // Shows the widget's text in a colour of the screen's design, made to read on the
 // palette's window colour and on the panels styles draw a shade lighter or darker: the
-// colour itself where it has 4.5:1 there, otherwise blended toward the palette's own text
-// colour until it has. Follows theme changes; a colour fixed with FixTextColour wins.
+// colour itself where it has 4.5:1 there (in a light theme), otherwise blended toward the
+// palette's own text colour until it has (in a dark one). A colour fixed with
+// FixTextColour wins. The window that holds the widget works the colour out again with
+// ApplyAccents when it is shown and whenever its palette or style changes.
 void UseAccent(QWidget* widget, const QColor& accent);
 
 // Shows the widget's text in the palette's link colour, made to read in the same way.
 void UseLinkColour(QWidget* widget);
 
+// Works out the accent colours of every widget inside the window for its present palette.
+// Windows call it from their own show and change events.
+void ApplyAccents(QWidget* window);
+
 // Fixes the colour of the widget's text (its foreground, window text and link colours),
 // for text that stands on a background the theme does not change. No accent or theme
 // change alters it afterwards.
 void FixTextColour(QWidget* widget, const QColor& colour);
-
-// Fills the widget's background with a vertical gradient from top to bottom, whatever the
-// theme. Painted through the palette: style sheets would cost the start-up dearly.
-void FixBackground(QWidget* widget, const QColor& top, const QColor& bottom);
 
 // Fixes the widget's text and background colours together (text, window text, base and
 // window), so no theme can put the one on a background it does not read on.

@@ -1,10 +1,12 @@
 #include "shell/frmAbout.h"
 
 #include "shell/ClickableLabel.h"
+#include "shell/ThemeColours.h"
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,6 +84,19 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setFixedSize(width, heightForWidth(width));
     // Enter closes the window; the links are a Tab away.
     cmdOK->setFocus();
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    ThemeColours::ApplyAccents(this);
+    QDialog::showEvent(event);
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        ThemeColours::ApplyAccents(this);
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::ShowModal(QWidget* from)

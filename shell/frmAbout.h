@@ -22,4 +22,9 @@ public:
     ClickableLabel* lblCoBrand = nullptr;
     ClickableLabel* lblHomePage = nullptr;
     QPushButton* cmdOK = nullptr;
+
+protected:
+    // Accent colours follow the palette.
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };

@@ -3,6 +3,7 @@
 #include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Emblem.h"
+#include "shell/GradientPanel.h"
 #include "shell/Keys.h"
 #include "shell/ThemeColours.h"
 #include "shell/Twips.h"
@@ -118,12 +119,12 @@ frmMDI* frmMDI::instance()
 
 QWidget* frmMDI::buildBannerStrip()
 {
-    Picture6 = new ClickableLabel;
-    Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture6->setFixedHeight(Twips(560));
-    ThemeColours::FixBackground(Picture6, kStripTop, kStripBottom);
-    connect(static_cast<ClickableLabel*>(Picture6), &ClickableLabel::clicked, this,
-            [] { modHelp::OpenPage(PageKey::HomePage); });
+    auto* banner = new GradientPanel(kStripTop, kStripBottom);
+    banner->setObjectName(QStringLiteral("Picture6"));
+    banner->setFixedHeight(Twips(560));
+    banner->setCursor(Qt::PointingHandCursor);
+    connect(banner, &GradientPanel::clicked, this, [] { modHelp::OpenPage(PageKey::HomePage); });
+    Picture6 = banner;
 
     lblQuorvaneBanner = MakePageLabel(
         QStringLiteral("lblQuorvaneBanner"),
@@ -143,10 +144,9 @@ QWidget* frmMDI::buildBannerStrip()
 
 QWidget* frmMDI::buildButtonStrip()
 {
-    Picture1 = new QWidget;
+    Picture1 = new GradientPanel(QColor(0xe9, 0xe4, 0xf5), QColor(0xc9, 0xc0, 0xe3));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedHeight(Twips(900));
-    ThemeColours::FixBackground(Picture1, QColor(0xe9, 0xe4, 0xf5), QColor(0xc9, 0xc0, 0xe3));
 
     picButtonContainer = new QWidget;
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
@@ -201,9 +201,8 @@ QWidget* frmMDI::buildWelcomePanel()
     panel->setFocusPolicy(Qt::NoFocus);
     picMain = panel;
 
-    m_welcomeContents = new QWidget;
+    m_welcomeContents = new GradientPanel(QColor(0xfb, 0xf8, 0xff), QColor(0xe4, 0xdc, 0xf4));
     m_welcomeContents->setObjectName(QStringLiteral("welcomeContents"));
-    ThemeColours::FixBackground(m_welcomeContents, QColor(0xfb, 0xf8, 0xff), QColor(0xe4, 0xdc, 0xf4));
     for (QWidget* surface : {picMain, m_welcomeContents}) {
         surface->setMouseTracking(true);
         surface->installEventFilter(this);
@@ -267,10 +266,9 @@ QWidget* frmMDI::buildWelcomePanel()
 
 QWidget* frmMDI::buildBottomStrip()
 {
-    PicCoBrand = new QWidget;
+    PicCoBrand = new GradientPanel(kStripTop, kStripBottom);
     PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
     PicCoBrand->setFixedHeight(Twips(735));
-    ThemeColours::FixBackground(PicCoBrand, kStripTop, kStripBottom);
 
     Label7 = MakePageLabel(QStringLiteral("Label7"),
                            QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
@@ -427,6 +425,20 @@ bool frmMDI::event(QEvent* event)
     if (event->type() == QEvent::ShortcutOverride && m_accessKeys)
         m_accessKeys->prepareFor(static_cast<QKeyEvent*>(event));
     return QMainWindow::event(event);
+}
+
+void frmMDI::showEvent(QShowEvent* event)
+{
+    ThemeColours::ApplyAccents(this);
+    QMainWindow::showEvent(event);
+}
+
+void frmMDI::changeEvent(QEvent* event)
+{
+    // Accent colours follow the palette, in this window and in the program windows inside it.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        ThemeColours::ApplyAccents(this);
+    QMainWindow::changeEvent(event);
 }
 
 void frmMDI::keyPressEvent(QKeyEvent* event)

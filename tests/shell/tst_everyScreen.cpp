@@ -689,6 +689,16 @@ private slots:
         }
         QVERIFY(checked.size() > 3);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+        if (auto* zodiac = qobject_cast<frmSunSignZodiacCompatibility*>(shown)) {
+            // A design colour stays itself where it reads: the match in purple, in a light theme.
+            const QLabel* match = zodiac->lblMatchPercentage;
+            QCOMPARE(match->palette().color(match->foregroundRole()) == QColor(0x80, 0x00, 0x80), !dark);
+            // A theme changed while the screen is open is followed too.
+            QApplication::setPalette(dark ? QApplication::style()->standardPalette() : darkPalette());
+            checked.clear();
+            QVERIFY2(poorContrast(shown, checked).isEmpty(), "after the theme changed");
+        }
     }
 
     void listsSpeakAndSelectWhatWasTyped_data()
