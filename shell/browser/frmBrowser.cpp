@@ -2,6 +2,7 @@
 
 #include "shell/Twips.h"
 #include "shell/browser/BrowserIcons.h"
+#include "shell/browser/BrowserPage.h"
 #include "shell/browser/SearchForm.h"
 
 #include <QAction>
@@ -61,6 +62,7 @@ frmBrowser::frmBrowser(const QUrl& searchAddress, const PlaceSearchHost& host)
 
     brwWebBrowser = new QWebEngineView(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setPage(new BrowserPage(brwWebBrowser));
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_busy = true;
         timTimer->start();

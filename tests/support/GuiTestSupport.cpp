@@ -29,15 +29,22 @@ QStringList MessageLog::texts() const
     return result;
 }
 
+namespace {
+
+// Web addresses and what else a hostile page or report might link to.
+constexpr const char* kCapturedSchemes[] = {"http", "https", "file", "mailto", "ssh", "smb", "zelcustom"};
+
+} // namespace
+
 UrlCapture::UrlCapture()
 {
-    for (const char* scheme : {"http", "https", "file", "mailto"})
+    for (const char* scheme : kCapturedSchemes)
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
 }
 
 UrlCapture::~UrlCapture()
 {
-    for (const char* scheme : {"http", "https", "file", "mailto"})
+    for (const char* scheme : kCapturedSchemes)
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
