@@ -5,6 +5,8 @@
 #include "shell/modHelp.h"
 
 #include <QDesktopServices>
+#include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -54,6 +56,28 @@ TemporarySettings::TemporarySettings()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
 }
 
+SmallDisk::SmallDisk(const QString& folder, const QString& options)
+    : folder(folder), mounted(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                                          QStringLiteral("-o"), options, QStringLiteral("tmpfs"), folder}) == 0)
+{
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted)
+        QProcess::execute(QStringLiteral("umount"), {folder});
+}
+
+bool SmallDisk::fill(qint64 freeBytes) const
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
+    }
+    return filler.resize(qMax<qint64>(0, filler.size() - freeBytes));
+}
+
 std::unique_ptr<frmMDI> MakeMainWindow()
 {
     auto main = std::make_unique<frmMDI>();
@@ -67,6 +91,7 @@ std::unique_ptr<frmMDI> MakeMainWindow()
 void ConfigureTestApplication()
 {
     ConfigureApplication();
+    static TemporarySettings settings;
     // The offscreen platform warns about every window it cannot size natively; that says
     // nothing about the program, so keep it out of the test logs.
     static const QtMessageHandler previous = qInstallMessageHandler(
