@@ -1,12 +1,14 @@
 #include "report/ReportDialogs.h"
 
+#include "report/ReportFile.h"
 #include "shell/Messages.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
+#include <QLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QStandardPaths>
 
 namespace {
@@ -20,41 +22,68 @@ QString qtNameFilter(const QString& filter)
 }
 
 // The save dialog: a file name in a folder that does not exist is refused in the dialog,
-// so the user can mend it there (Qt's own dialog would accept it).
+// so the user can mend it there (Qt's own dialog would accept it), and so is anything but a
+// regular file. The overwrite question names the file really replaced when the name is a
+// symbolic link (Qt's own names the link).
 class SaveDialog : public QFileDialog {
 public:
-    using QFileDialog::QFileDialog;
+    SaveDialog(QWidget* parent, const QString& title) : QFileDialog(parent, title)
+    {
+        setOption(QFileDialog::DontConfirmOverwrite);
+    }
 
     void accept() override
     {
         const QStringList files = selectedFiles();
-        if (!files.isEmpty()) {
-            const QFileInfo chosen(files.constFirst());
-            if (!chosen.isDir() && !chosen.absoluteDir().exists()) {
+        const QFileInfo chosen(files.value(0));
+        if (!files.isEmpty() && !chosen.isDir()) {
+            if (!chosen.absoluteDir().exists()) {
                 ShowMessage(QStringLiteral("The folder \"%1\" does not exist.\nChoose a folder that exists.")
                                 .arg(QDir::toNativeSeparators(chosen.absolutePath())),
                             MessageIcon::Warning);
                 return;
             }
+            const ReportFile::Target target = ReportFile::Resolve(chosen.absoluteFilePath());
+            if (!target.refusal.isEmpty()) {
+                ShowMessage(QStringLiteral("The report cannot be saved as \"%1\".\n%2")
+                                .arg(QDir::toNativeSeparators(target.chosen), target.refusal),
+                            MessageIcon::Warning);
+                return;
+            }
+            const QString question = ReportFile::OverwriteQuestion(target);
+            if (!question.isEmpty()
+                && ShowMessage(question, MessageIcon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                       != QMessageBox::Yes)
+                return;
         }
         QFileDialog::accept();
     }
 };
 
-// With page-range entry switched off, Qt's own print dialog still offers "Pages from ...
-// to" and "Pages" (and would then print every page anyway): those controls are removed.
-void removePageRangeEntry(QPrintDialog& dialog)
+// With page-range entry switched off, Qt's own print dialog (Qt 6.4) still offers "Pages
+// from ... to" and "Pages"; PrintReport prints every page whatever they say. Their rows are
+// hidden here, found by the names Qt gives its radio buttons; a Qt that names them otherwise
+// leaves them shown, and says so in the log.
+void hidePageRangeRows(QPrintDialog& dialog)
 {
-    QWidget* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
-    if (!range)
-        return;
-    for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
-        if (QWidget* control = range->findChild<QWidget*>(QLatin1String(name)))
-            control->hide();
-    }
-    for (QLabel* label : range->findChildren<QLabel*>()) {
-        if (label->text() == QLatin1String("to"))
-            label->hide();
+    const auto hideRowOf = [&dialog](const char* radioName) {
+        QWidget* radio = dialog.findChild<QRadioButton*>(QLatin1String(radioName));
+        QLayout* rows = radio && radio->parentWidget() ? radio->parentWidget()->layout() : nullptr;
+        for (int i = 0; rows && i < rows->count(); ++i) {
+            QLayout* row = rows->itemAt(i)->layout();
+            if (!row || row->indexOf(radio) < 0)
+                continue;
+            for (int j = 0; j < row->count(); ++j) {
+                if (QWidget* widget = row->itemAt(j)->widget())
+                    widget->hide();
+            }
+            return true;
+        }
+        return false;
+    };
+    for (const char* radioName : {"printRange", "pagesRadioButton"}) {
+        if (!hideRowOf(radioName))
+            qWarning("Print dialog: no page-range row of '%s' to hide; it stays shown, and prints every page", radioName);
     }
 }
 
@@ -89,13 +118,9 @@ public:
         QPrintDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
-        removePageRangeEntry(dialog);
+        hidePageRangeRows(dialog);
         printer.setPrintRange(selectionAvailable ? QPrinter::Selection : QPrinter::AllPages);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        if (printer.printRange() == QPrinter::PageRange)
-            printer.setPrintRange(QPrinter::AllPages);
-        return true;
+        return dialog.exec() == QDialog::Accepted;
     }
 
     void useDefaultPrinter(QPrinter&) override

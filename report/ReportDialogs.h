@@ -12,12 +12,14 @@ public:
     virtual ~ReportDialogs() = default;
 
     // The chosen file name, with defaultSuffix appended when the user typed none;
-    // empty when the user cancelled. The dialog asks before overwriting a file.
+    // empty when the user cancelled. The dialog asks before overwriting a file, naming the
+    // file really replaced when the name is a symbolic link, and refuses anything but a
+    // regular file.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
 
     // Lets the user set up printer. selectionAvailable offers "Selection" and preselects
-    // it. Returns false when the user cancelled.
+    // it; no page range is offered. Returns false when the user cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionAvailable) = 0;
 
     // Sets up printer as the default printer, for printing without a dialog.

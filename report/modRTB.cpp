@@ -1,19 +1,23 @@
 #include "report/modRTB.h"
 
 #include "report/ReportDialogs.h"
+#include "report/ReportFile.h"
 #include "report/ReportLinks.h"
 #include "report/ReportView.h"
 #include "report/RtfWriter.h"
 #include "shell/Messages.h"
 #include "shell/modHelp.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <memory>
 
 namespace modRTB {
 
@@ -120,6 +124,90 @@ void openLink(const QUrl& url)
     modHelp::OpenWebAddress(QUrl(url.toString(), QUrl::StrictMode));
 }
 
+// What is printed: the view's selection when the printer asks for it, the whole report
+// otherwise. A copy, so that printing may change it.
+std::unique_ptr<QTextDocument> printedDocument(const QTextEdit* view, const QPrinter& printer)
+{
+    std::unique_ptr<QTextDocument> document(view->document()->clone());
+    const QTextCursor selection = view->textCursor();
+    if (printer.printRange() == QPrinter::Selection && selection.hasSelection()) {
+        QTextCursor cut(document.get());
+        cut.setPosition(selection.selectionEnd());
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+        cut.setPosition(0);
+        cut.setPosition(selection.selectionStart(), QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+    }
+    return document;
+}
+
+// A printer in grey prints every run's colour as its shade of grey.
+void makeGrey(QTextDocument* document)
+{
+    QList<FormatRange> ranges;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            const int grey = qGray(format.foreground().color().rgb());
+            format.setForeground(QColor(grey, grey, grey));
+            ranges.append({fragment.position(), fragment.position() + fragment.length(), format});
+        }
+    }
+    applyRanges(document, ranges);
+}
+
+// Printing to a PDF file goes through memory and then to the file as a saved report does:
+// Qt's own PDF output empties the file first and ignores a full disk.
+void printToFile(const QTextEdit* view, const QPrinter& printer)
+{
+    const QString path = printer.outputFileName();
+    const ReportFile::Target target = ReportFile::Resolve(path);
+    QString reason = target.refusal;
+    if (reason.isEmpty()) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setPdfVersion(QPagedPaintDevice::PdfVersion(printer.pdfVersion()));
+            writer.setTitle(printer.docName());
+            writer.setCreator(printer.creator());
+            writer.setResolution(printer.resolution());
+            writer.setPageLayout(printer.pageLayout());
+            const std::unique_ptr<QTextDocument> document = printedDocument(view, printer);
+            if (printer.colorMode() == QPrinter::GrayScale)
+                makeGrey(document.get());
+            document->print(&writer);
+        }
+        reason = ReportFile::Write(target, pdf.data());
+    }
+    if (!reason.isEmpty()) {
+        ShowMessage(QStringLiteral("The report could not be printed to \"%1\".\n%2").arg(QDir::toNativeSeparators(path), reason),
+                    MessageIcon::Error);
+    }
+}
+
+void printDocument(const QTextEdit* view, QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        printToFile(view, printer);
+        return;
+    }
+    printedDocument(view, printer)->print(&printer);
+    // All Qt tells of a printer is whether it could start the job: a job that started has
+    // ended and left the printer idle. Without any printer Qt prints to no file at all.
+    if (printer.printerState() == QPrinter::Idle)
+        return;
+    ShowMessage(printer.printerName().isEmpty()
+                    ? QStringLiteral("The report could not be printed, because no printer was found.\n"
+                                     "Add a printer, or print to a file.")
+                    : QStringLiteral("The report could not be printed on \"%1\".\n"
+                                     "Check that the printer is ready, or choose another printer.")
+                          .arg(printer.printerName()),
+                MessageIcon::Error);
+}
+
 } // namespace
 
 void EnableReportLinks(ReportView* view, QWidget* owner)
@@ -166,18 +254,12 @@ void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle)
     if (path.isEmpty())
         return;
 
-    // Written to a temporary file and renamed over the target only when every byte reached
-    // the disk, so a failed save (a full disk included) never leaves a half-written or
-    // emptied file behind. QSaveFile alone is not enough: write() may take part of the
-    // data without an error, and commit() renames even when its last flush failed.
-    const QByteArray rtf = DocumentToRtf(*view->document());
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(rtf) == rtf.size() && file.flush() &&
-                       file.commit();
-    if (!saved) {
-        // Not committed: the temporary file goes with `file`, any earlier file stays as it was.
-        ShowMessage(QStringLiteral("The report could not be saved as \"%1\".\n%2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+    const ReportFile::Target target = ReportFile::Resolve(path);
+    QString reason = target.refusal;
+    if (reason.isEmpty())
+        reason = ReportFile::Write(target, DocumentToRtf(*view->document()));
+    if (!reason.isEmpty()) {
+        ShowMessage(QStringLiteral("The report could not be saved as \"%1\".\n%2").arg(QDir::toNativeSeparators(path), reason),
                     MessageIcon::Error);
     }
 }
@@ -189,10 +271,12 @@ void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer)
     const bool selectionAvailable = view->textCursor().hasSelection();
     if (!TheReportDialogs().choosePrinter(parent, printer, selectionAvailable))
         return;
-    if (!selectionAvailable && printer.printRange() == QPrinter::Selection)
+    // Reports are printed whole, or their selection: whatever page range a dialog leaves
+    // behind means every page.
+    if (printer.printRange() != QPrinter::Selection || !selectionAvailable)
         printer.setPrintRange(QPrinter::AllPages);
-    // QTextEdit prints only the selection when the printer's range says so.
-    view->print(&printer);
+    printer.setPageRanges(QPageRanges());
+    printDocument(view, printer);
 }
 
 void PrintReportDirect(QTextEdit* view, const QString& title)
@@ -205,7 +289,7 @@ void PrintReportDirect(QTextEdit* view, const QString& title)
     TheReportDialogs().useDefaultPrinter(printer);
     printer.setDocName(title);
     printer.setPrintRange(QPrinter::AllPages);
-    view->print(&printer);
+    printDocument(view, printer);
 }
 
 } // namespace modRTB

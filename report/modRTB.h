@@ -19,13 +19,14 @@ void DisableReportLinks();
 
 // Asks for a file name (filter "Rich Text Format | *.rtf ", default extension "txt", the
 // given dialog title) and writes the whole view there as Rich Text Format. Cancelling is
-// silent; a write that fails after a name was chosen says so and leaves any existing
-// file untouched.
+// silent; a write that fails after a name was chosen says why and leaves any existing
+// file untouched (see ReportFile.h).
 void SaveReport(QTextEdit* view, QWidget* parent, const QString& dialogTitle);
 
 // Prints through the print dialog, set up from printer (which keeps what the user chose
 // there): the selection when there is one (the dialog offers it), the whole text
-// otherwise. A cancelled dialog prints nothing. The job is named after parent's title.
+// otherwise, never a page range. A cancelled dialog prints nothing. The job is named after
+// parent's title. A PDF file is written like a saved report; a failure says why.
 void PrintReport(QTextEdit* view, QWidget* parent, QPrinter& printer);
 
 // Clears the selection and prints the whole text to the default printer, without a dialog,

@@ -29,12 +29,15 @@ void SetMessageRecorder(MessageRecorder recorder_)
 }
 
 QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
-                                        QMessageBox::StandardButtons buttons)
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     if (recorder())
-        return recorder()(ShownMessage{text, icon, buttons, ApplicationTitle});
+        return recorder()(ShownMessage{text, icon, buttons, ApplicationTitle, defaultButton});
 
     QMessageBox box(toQtIcon(icon), ApplicationTitle, text, buttons, QApplication::activeWindow());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -16,12 +16,16 @@ struct ShownMessage {
     MessageIcon icon;
     QMessageBox::StandardButtons buttons;
     QString title;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Every message of the program goes through here: a modal box with the given icon and
-// buttons, titled ApplicationTitle. Returns the button the user pressed.
+// buttons, titled ApplicationTitle, its text selectable with the mouse (a file name or a web
+// address can be copied from it). Enter presses defaultButton, or Qt's choice when it is
+// NoButton. Returns the button the user pressed.
 QMessageBox::StandardButton ShowMessage(const QString& text, MessageIcon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Refuses an entry: shows the message (OK button) and puts the focus on the field the
 // user has to mend. Returns false, so a validation can end with `return RefuseEntry(...)`.

@@ -1,11 +1,14 @@
 #include "shell/modHelp.h"
 
+#include "shell/FileErrors.h"
 #include "shell/Messages.h"
 #include "shell/frmAbout.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 
@@ -27,6 +30,22 @@ QSettings reminderSettings()
 }
 
 const QString kReminderKey = QStringLiteral("Settings/Duration");
+
+// Stores the reminder date; returns why it is not stored, or an empty string. A settings file that is a symbolic link is left as it is: QSettings would rewrite
+// the file it leads to as its own, whatever that file held.
+QString storeReminderDate(QSettings& settings, const QDate& today)
+{
+    const QFileInfo file(settings.fileName());
+    if (file.isSymLink())
+        return QStringLiteral("It is a link to \"%1\", which is left as it is.")
+            .arg(QDir::toNativeSeparators(file.symLinkTarget()));
+    settings.setValue(kReminderKey, EncodeReminderDate(today));
+    settings.sync();
+    if (settings.status() != QSettings::AccessError)
+        return {};
+    // QSettings keeps no errno of its failed write: the cause is looked for on the disk.
+    return DescribeWriteFailure(settings.fileName(), 0).cause;
+}
 
 // Captions of the shared items, which differ slightly from window to window.
 struct SharedMenuCaptions {
@@ -84,8 +103,12 @@ bool IsWebAddress(const QUrl& address)
 
 void OpenWebAddress(const QUrl& address)
 {
-    if (IsWebAddress(address))
-        QDesktopServices::openUrl(address);
+    if (IsWebAddress(address) && !QDesktopServices::openUrl(address)) {
+        ShowMessage(QStringLiteral("The page could not be opened, because no web browser was found.\n"
+                                   "Open this address in a web browser:\n%1")
+                        .arg(address.toString()),
+                    MessageIcon::Warning);
+    }
 }
 
 QString EncodeReminderDate(const QDate& date)
@@ -120,7 +143,8 @@ void UpdateReminder(const QDate& today)
     QSettings settings = reminderSettings();
     const QString stored = settings.value(kReminderKey).toString();
     if (stored.isEmpty()) {
-        settings.setValue(kReminderKey, EncodeReminderDate(today));
+        // Not stored, the next start is a first start again: nothing the user sees changes.
+        storeReminderDate(settings, today);
         return;
     }
 
@@ -134,7 +158,13 @@ void UpdateReminder(const QDate& today)
     const auto answer = ShowMessage(QStringLiteral("There maybe an update to this software available\n"
                                                    "Do you want to check for an update?"),
                                     MessageIcon::Information, QMessageBox::Yes | QMessageBox::No);
-    settings.setValue(kReminderKey, EncodeReminderDate(today));
+    const QString unsaved = storeReminderDate(settings, today);
+    if (!unsaved.isEmpty()) {
+        ShowMessage(QStringLiteral("The date of this reminder could not be saved in \"%1\".\n%2\n"
+                                   "Until it can be, this question comes back at every start.")
+                        .arg(QDir::toNativeSeparators(settings.fileName()), unsaved),
+                    MessageIcon::Warning);
+    }
     if (answer == QMessageBox::Yes)
         OpenPage(PageKey::DownloadWebPage);
 }

@@ -30,18 +30,21 @@ inline const QString ApplicationId = QStringLiteral("example.zelcompatibility.Ze
 
 QString PageAddress(const QString& pageKey);
 
-// Opens the page in the user's default browser; whether that works is not checked.
+// Opens the page in the user's default browser (see OpenWebAddress).
 void OpenPage(const QString& pageKey);
 
 // Whether an address may be handed to the desktop: only http and https addresses ever are.
 bool IsWebAddress(const QUrl& address);
 
 // Hands a web address to the desktop to open in the default browser; every page the
-// program opens goes through here. Anything that is not a web address is refused.
+// program opens goes through here. Anything that is not a web address is refused. When the
+// desktop cannot open it (no web browser), a message says so and shows the address.
 void OpenWebAddress(const QUrl& address);
 
 // Runs once at start-up: remembers the day of the last reminder in the settings store
 // and, when it lies more than 14 days away from today, asks whether to look for an update.
+// When the answer cannot be remembered, a message says why. A settings file that is a
+// symbolic link is read but never written.
 void UpdateReminder(const QDate& today);
 
 // The stored form of the reminder date: "M/d/yyyy" with every character code raised by 85.

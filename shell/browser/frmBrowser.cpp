@@ -3,6 +3,7 @@
 #include "shell/Keys.h"
 #include "shell/Twips.h"
 #include "shell/browser/BrowserIcons.h"
+#include "shell/browser/BrowserPage.h"
 #include "shell/browser/SearchForm.h"
 
 #include <QAction>
@@ -71,6 +72,7 @@ frmBrowser::frmBrowser(const QUrl& searchAddress, const PlaceSearchHost& host)
 
     brwWebBrowser = new QWebEngineView(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setPage(new BrowserPage(brwWebBrowser));
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_busy = true;
         timTimer->start();

@@ -1,6 +1,7 @@
 // The shared report behaviour: composing runs, Rich Text Format that an independent
 // reader reads back, web links, saving and printing.
 #include "report/ReportComposer.h"
+#include "report/ReportFile.h"
 #include "report/ReportLinks.h"
 #include "report/ReportWindow.h"
 #include "report/RtfWriter.h"
@@ -15,7 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
-#include <QProcess>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -24,6 +25,8 @@
 #include <QTextBlock>
 #include "report/ReportView.h"
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +87,12 @@ public:
         composer.write(body);
     }
 };
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Letters right after a non-ASCII character ("M\u00fcller") are where some readers lose text.
 const QString kHostileText = QStringLiteral(u"Back\\slash {braces} \"quotes\" caf\u00e9 \u0416\u0438\u0437\u043d\u044c "
@@ -285,64 +294,128 @@ private slots:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    void failedSaveIsReportedAndLeavesNothingBehind()
+    void whatCannotBeWrittenIsNamedAndLeftAsItWas_data()
     {
+        QTest::addColumn<QString>("name");  // chosen in a fresh folder
+        QTest::addColumn<QString>("there"); // what is there already under that name
+        QTest::addColumn<bool>("print");    // printed to a PDF file rather than saved
+        QTest::addColumn<QString>("why");
+        const QString longName = QString(246, u'n'); // + 4: its temporary name would be 257 bytes
+        QTest::newRow("missing folder") << "no folder/report.rtf" << "" << false << "The folder does not exist.";
+        QTest::newRow("pipe") << "report.rtf" << "pipe" << false << "It is a pipe, not a file.";
+        QTest::newRow("folder, printed") << "report.pdf" << "folder" << true << "It is a folder, not a file.";
+        QTest::newRow("device behind a link") << "report.rtf" << "/dev/null" << false
+                                              << "It is a link to \"/dev/null\", a device, not a file.";
+        QTest::newRow("link to itself") << "report.rtf" << "loop" << false << "It is a link that never reaches a file.";
+        QTest::newRow("250-byte name") << longName + ".rtf" << "file" << false << "The name is too long for this folder.";
+        QTest::newRow("250-byte name, printed") << longName + ".pdf" << "file" << true << "The name is too long for this folder.";
+    }
+
+    void whatCannotBeWrittenIsNamedAndLeftAsItWas()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, there);
+        QFETCH(bool, print);
+        QFETCH(QString, why);
         QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        const QByteArray native = QFile::encodeName(path);
+        QFile earlier(path);
+        if (there == u"pipe")
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        else if (there == u"folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (there == u"file")
+            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("the earlier report") && earlier.flush());
+        else if (!there.isEmpty())
+            QVERIFY(QFile::link(there == u"loop" ? path : there, path));
+        struct stat before {}, after {};
+        ::lstat(native.constData(), &before);
+
         FakeReportDialogs dialogs;
         MessageLog messages;
-        dialogs.saveAs = dir.filePath(QStringLiteral("missing folder/report.rtf"));
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
-        report->Save();
+        (print ? dialogs.pdfPath : dialogs.saveAs) = path;
+        print ? report->Print() : report->Save();
+
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].icon, MessageIcon::Error);
-        QVERIFY(messages.messages()[0].text.contains(QDir::toNativeSeparators(dialogs.saveAs)));
-        QVERIFY(!QFile::exists(dialogs.saveAs));
+        const QString expected = QStringLiteral("The report could not be %1 \"%2\".\n%3 ")
+                                     .arg(print ? "printed to" : "saved as", QDir::toNativeSeparators(path), why);
+        QVERIFY2(messages.texts()[0].startsWith(expected), qPrintable(messages.texts()[0]));
+        // Left as it was, and nothing else left behind.
+        ::lstat(native.constData(), &after);
+        QCOMPARE(after.st_mode, before.st_mode);
+        if (there == u"file")
+            QCOMPARE(ReadFile(path), QByteArray("the earlier report"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
+                 there.isEmpty() ? 0 : 1);
     }
 
-    void aFullDiskLeavesTheEarlierReportAsItWas_data()
+    void aLinkIsFollowedAndTheQuestionNamesItsFile()
     {
+        for (const bool exists : {true, false}) { // the file the link leads to
+            QTemporaryDir dir;
+            const QString chosen = dir.filePath(QStringLiteral("report.rtf"));
+            const QString real = dir.filePath(QStringLiteral("notes.txt"));
+            QVERIFY(QFile::link(real, chosen) && (!exists || QFile(real).open(QIODevice::WriteOnly)));
+            QCOMPARE(ReportFile::OverwriteQuestion(ReportFile::Resolve(chosen)),
+                     QStringLiteral("\"report.rtf\" is a link to \"%1\".\n").arg(real)
+                         + (exists ? QStringLiteral("Do you want to replace \"%1\"?")
+                                   : QStringLiteral("Do you want to save the report as \"%1\"?")).arg(real));
+            FakeReportDialogs dialogs;
+            dialogs.saveAs = chosen;
+            ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility)->Save();
+            QVERIFY(ReadFile(real).startsWith("{\\rtf1"));
+            QVERIFY(QFileInfo(chosen).isSymLink());
+        }
+    }
+
+    void aFullDiskLeavesTheEarlierFileAsItWas_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<int>("readings"); // the report's length, in 16-character readings
         QTest::addColumn<int>("freeBytes");
-        QTest::newRow("no room") << 0;
-        QTest::newRow("room for 4 KiB") << 4096;
-        QTest::newRow("room for 8 KiB") << 8192;
+        // 32 KB is more than Qt writes at once; 12 KB, about a real report, waits in Qt's write
+        // buffer and fails only when it is flushed.
+        for (int freeBytes : {0, 4096, 8192}) {
+            QTest::addRow("save 32 KB, room for %d", freeBytes) << false << 2000 << freeBytes;
+            QTest::addRow("save 12 KB, room for %d", freeBytes) << false << 700 << freeBytes;
+        }
+        QTest::newRow("print, no room") << true << 700 << 0;
+        QTest::newRow("print, room for 8192") << true << 700 << 8192;
     }
 
-    void aFullDiskLeavesTheEarlierReportAsItWas()
+    void aFullDiskLeavesTheEarlierFileAsItWas()
     {
+        QFETCH(bool, print);
+        QFETCH(int, readings);
         QFETCH(int, freeBytes);
         QTemporaryDir dir;
-        // A real full file system: a small one of its own, which only root may mount.
-        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                        QStringLiteral("size=128k"), QStringLiteral("tmpfs"), dir.path()}) != 0)
-            QSKIP("Mounting a small tmpfs needs root; the full-disk save is not tried here.");
-        const auto unmount = qScopeGuard([&dir] { QProcess::execute(QStringLiteral("umount"), {dir.path()}); });
+        const SmallDisk disk(dir.path(), QStringLiteral("size=128k"));
+        SKIP_UNLESS_MOUNTED(disk);
 
-        const QString path = dir.filePath(QStringLiteral("report.rtf"));
+        const QString path = dir.filePath(print ? QStringLiteral("old.pdf") : QStringLiteral("report.rtf"));
         QFile earlier(path);
         QVERIFY(earlier.open(QIODevice::WriteOnly));
         earlier.write("the earlier report");
         earlier.close();
-        QFile filler(dir.filePath(QStringLiteral("filler")));
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) == 4096) {
-        }
-        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freeBytes)));
-        filler.close();
+        QVERIFY(disk.fill(freeBytes));
 
         FakeReportDialogs dialogs;
         MessageLog messages;
-        dialogs.saveAs = path;
+        (print ? dialogs.pdfPath : dialogs.saveAs) = path;
         const auto restoreBody = qScopeGuard([body = SampleReport::body] { SampleReport::body = body; });
-        SampleReport::body = QStringLiteral("A long reading. ").repeated(2000);
-        ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility)->Save();
+        SampleReport::body = QStringLiteral("A long reading. ").repeated(readings);
+        auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
+        print ? report->Print() : report->Save();
 
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].icon, MessageIcon::Error);
-        QVERIFY(messages.messages()[0].text.contains(path));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("the earlier report"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{QStringLiteral("filler"), QStringLiteral("report.rtf")}));
+        QVERIFY2(messages.texts()[0].endsWith(QStringLiteral("\"%1\".\nThe disk is full. Make room on it, or choose another disk.").arg(path)),
+                 qPrintable(messages.texts()[0]));
+        QCOMPARE(ReadFile(path), QByteArray("the earlier report"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void savingOverALongerFileReplacesItWhole()
@@ -383,7 +456,9 @@ private slots:
                     QTimer::singleShot(200, this, [&] {
                         auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                         QVERIFY(question);
-                        overwriteAsked = true;
+                        overwriteAsked = question->text() == QStringLiteral("\"my report.txt\" already exists.\n"
+                                                                            "Do you want to replace it?")
+                                         && question->defaultButton() == question->button(QMessageBox::No);
                         question->button(QMessageBox::Yes)->click();
                     });
                 }
@@ -469,10 +544,14 @@ private slots:
     {
         QTemporaryDir dir;
         FakeReportDialogs dialogs;
+        dialogs.fromPage = dialogs.toPage = 2; // a page range the dialog leaves behind
         dialogs.pdfPath = dir.filePath(QStringLiteral("whole.pdf"));
         auto* report = ProgramWindows::Open<SampleReport>(ProgramWindowId::frmSaveZodiacCompatibility);
         QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
         QVERIFY(!dialogs.lastSelectionOffered);
+        // Every page is printed, and the window's printer keeps no page range for its next print.
+        QVERIFY(dialogs.printer->pageRanges().isEmpty());
+        QCOMPARE(dialogs.printer->printRange(), QPrinter::AllPages);
         const QString text = PdfText(dialogs.pdfPath);
         QVERIFY2(text.contains(QStringLiteral("Heading")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Caption: Visit")));
@@ -530,6 +609,13 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("First line")));
         QVERIFY(text.contains(QStringLiteral("Second line")));
         QCOMPARE(PdfTitle(dialogs.pdfPath), QStringLiteral("LifePath Compatibility"));
+
+        // Without a printer Qt prints nowhere, which is said.
+        MessageLog messages;
+        dialogs.pdfPath.clear();
+        modRTB::PrintReportDirect(&view, QStringLiteral("LifePath Compatibility"));
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("The report could not be printed, because no printer was "
+                                                              "found.\nAdd a printer, or print to a file.")});
     }
 
     void closingShowsTheWindowItCameFromAndDisablesLinks()

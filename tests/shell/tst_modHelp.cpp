@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -76,6 +77,15 @@ private slots:
         QVERIFY(urls.urls().isEmpty());
         modHelp::OpenWebAddress(QUrl(QStringLiteral("https://www.google.com/search?q=Paris")));
         QCOMPARE(urls.urls(), QList<QUrl>{QUrl(QStringLiteral("https://www.google.com/search?q=Paris"))});
+    }
+
+    void aPageTheDesktopCannotOpenIsShownInAMessage()
+    {
+        MessageLog messages; // the offscreen platform opens no pages, as a desktop without a browser
+        modHelp::OpenPage(PageKey::Donate);
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("The page could not be opened, because no web browser was "
+                                                              "found.\nOpen this address in a web browser:\n")
+                                               + PageUrl(PageKey::Donate).toString()});
     }
 
     void reminderDateIsStoredShiftedBy85()
@@ -174,6 +184,50 @@ private slots:
         modHelp::UpdateReminder(kToday);
         QVERIFY(messages.messages().isEmpty());
         QCOMPARE(storedReminder(), stored);
+    }
+
+    void aReminderThatCannotBeSavedSaysSo_data()
+    {
+        QTest::addColumn<QString>("why"); // %1: the settings folder
+        QTest::newRow("a link to another file") << "It is a link to \"%1/notes.txt\", which is left as it is.";
+        QTest::newRow("a full disk") << "The disk is full.";
+        QTest::newRow("a read-only disk") << "The disk is read-only.";
+    }
+
+    void aReminderThatCannotBeSavedSaysSo()
+    {
+        QFETCH(QString, why);
+        TemporarySettings settings;
+        const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                       QCoreApplication::applicationName()).fileName();
+        const QString notes = settings.path() + QStringLiteral("/notes.txt");
+        const bool link = why.startsWith(u"It is a link");
+        const SmallDisk disk(settings.path(), QStringLiteral("size=64k"));
+        if (!link) {
+            SKIP_UNLESS_MOUNTED(disk);
+        }
+        storeReminder(modHelp::EncodeReminderDate(kToday.addDays(-30)));
+        QFile kept(link ? notes : file);
+        if (link) {
+            QVERIFY(QFile::rename(file, notes) && QFile::link(notes, file));
+            QVERIFY(kept.open(QIODevice::Append) && kept.write("my own notes, not settings\n") && kept.flush());
+        } else if (why.contains(u"full")) {
+            QVERIFY(disk.fill());
+        } else {
+            QCOMPARE(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), settings.path()}), 0);
+        }
+        kept.close();
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray content = kept.readAll();
+
+        MessageLog messages{QMessageBox::No};
+        modHelp::UpdateReminder(kToday);
+        QCOMPARE(messages.messages().size(), 2); // the question, then why its answer is not kept
+        QCOMPARE(messages.texts()[1], QStringLiteral("The date of this reminder could not be saved in \"%1\".\n%2\n"
+                                                     "Until it can be, this question comes back at every start.")
+                                          .arg(file, QString(why).replace(QStringLiteral("%1"), settings.path())));
+        QVERIFY(kept.seek(0));
+        QCOMPARE(kept.readAll(), content);
     }
 
     void sharedMenusCarryEachWindowsCaptions_data()

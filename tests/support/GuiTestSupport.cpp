@@ -5,6 +5,8 @@
 #include "shell/modHelp.h"
 
 #include <QDesktopServices>
+#include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -29,15 +31,22 @@ QStringList MessageLog::texts() const
     return result;
 }
 
+namespace {
+
+// Web addresses and what else a hostile page or report might link to.
+constexpr const char* kCapturedSchemes[] = {"http", "https", "file", "mailto", "ssh", "smb", "zelcustom"};
+
+} // namespace
+
 UrlCapture::UrlCapture()
 {
-    for (const char* scheme : {"http", "https", "file", "mailto"})
+    for (const char* scheme : kCapturedSchemes)
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
 }
 
 UrlCapture::~UrlCapture()
 {
-    for (const char* scheme : {"http", "https", "file", "mailto"})
+    for (const char* scheme : kCapturedSchemes)
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
@@ -45,6 +54,28 @@ TemporarySettings::TemporarySettings()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+}
+
+SmallDisk::SmallDisk(const QString& folder, const QString& options)
+    : folder(folder), mounted(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                                          QStringLiteral("-o"), options, QStringLiteral("tmpfs"), folder}) == 0)
+{
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted)
+        QProcess::execute(QStringLiteral("umount"), {folder});
+}
+
+bool SmallDisk::fill(qint64 freeBytes) const
+{
+    QFile filler(folder + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
+    }
+    return filler.resize(qMax<qint64>(0, filler.size() - freeBytes));
 }
 
 std::unique_ptr<frmMDI> MakeMainWindow()
@@ -60,6 +91,7 @@ std::unique_ptr<frmMDI> MakeMainWindow()
 void ConfigureTestApplication()
 {
     ConfigureApplication();
+    static TemporarySettings settings;
     // The offscreen platform warns about every window it cannot size natively; that says
     // nothing about the program, so keep it out of the test logs.
     static const QtMessageHandler previous = qInstallMessageHandler(

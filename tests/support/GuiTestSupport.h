@@ -55,10 +55,29 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A small file system of its own (tmpfs, with mount options such as "size=128k") mounted on
+// folder while it lives, which only root may do. A test that needs it is skipped where it
+// cannot be mounted, and fails when ZEL_REQUIRE_SMALL_DISK is set (CI runs as root).
+struct SmallDisk {
+    SmallDisk(const QString& folder, const QString& options);
+    ~SmallDisk();
+    // Fills it with a file of its own, leaving freeBytes free.
+    bool fill(qint64 freeBytes = 0) const;
+    QString folder;
+    bool mounted;
+};
+#define SKIP_UNLESS_MOUNTED(disk)                                                                           \
+    if (!(disk).mounted && qEnvironmentVariableIsSet("ZEL_REQUIRE_SMALL_DISK"))                              \
+        QFAIL("A small tmpfs could not be mounted, and ZEL_REQUIRE_SMALL_DISK asks for one.");               \
+    if (!(disk).mounted)                                                                                    \
+        QSKIP("Not run: mounting a small tmpfs needs root.")
+
 // The main window with every built program registered, shown offscreen.
 std::unique_ptr<frmMDI> MakeMainWindow();
 
-// Prepares the application as the program does (name, fonts); call once from main.
+// Prepares the application as the program does (name, fonts); call once from main. The
+// settings store, Qt's own included (the file dialog's history), goes to a temporary folder
+// for the whole run, never under the user's home.
 void ConfigureTestApplication();
 
 // The page address that a page key opens.

@@ -28,11 +28,16 @@ bool FakeReportDialogs::choosePrinter(QWidget*, QPrinter& printer, bool selectio
     ++printDialogs;
     lastSelectionOffered = selectionAvailable;
     outputOnOpening = printer.outputFileName();
+    this->printer = &printer;
     if (cancelPrint)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
     printer.setPrintRange(selectionAvailable && printSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(fromPage, toPage);
+    }
     return true;
 }
 

@@ -18,11 +18,13 @@ public:
     QString pdfPath;       // where printing goes
     bool cancelPrint = false;
     bool printSelection = true; // whether the user keeps "Selection" when it is offered
+    int fromPage = 0, toPage = 0; // a page range the dialog leaves behind, when not 0
 
     // What the last dialogs were asked.
     QString lastSaveTitle, lastSaveFilter, lastDefaultSuffix;
     bool lastSelectionOffered = false;
     QString outputOnOpening; // the output file the last print dialog was opened with
+    QPrinter* printer = nullptr; // the printer the last print dialog set up
     int saveDialogs = 0, printDialogs = 0, directPrints = 0;
 
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -65,8 +65,16 @@ QString LoopbackServer::titleFor(const QString& path)
         {QStringLiteral("/page2"), QStringLiteral("Page Two")},
         {QStringLiteral("/page3"), QStringLiteral("Page Three")},
         {QStringLiteral("/slow"), QStringLiteral("Slow Page")},
+        {QStringLiteral("/links"), QStringLiteral("Links")},
     };
     return titles.value(path);
+}
+
+QStringList LoopbackServer::linkTargets()
+{
+    return {QStringLiteral("mailto:someone@attacker.example"), QStringLiteral("ssh://attacker.example/"),
+            QStringLiteral("smb://attacker.example/share"), QStringLiteral("zelcustom:--help"),
+            QStringLiteral("/page2")};
 }
 
 QString LoopbackServer::fieldValue(const QString& target, const QString& name)
@@ -111,8 +119,18 @@ void LoopbackServer::answer(QTcpSocket* socket, const QString& path)
 {
     const QString title = titleFor(path);
     const bool found = !title.isEmpty();
+    // One link a line, 40 pixels high from the top, in the order of linkTargets().
+    QString links;
+    for (const QString& target : linkTargets())
+        links += QStringLiteral("<a href=\"%1\"%2>%1</a>")
+                     .arg(target, target.startsWith(u'/') ? QStringLiteral(" target=\"_blank\"") : QString());
     const QByteArray body =
-        found ? QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
+        path == QLatin1String("/links")
+            ? QStringLiteral("<!DOCTYPE html><html><head><title>Links</title><style>body{margin:0}"
+                             "a{display:block;height:40px}</style></head><body>%1</body></html>")
+                  .arg(links)
+                  .toUtf8()
+        : found ? QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
                                "<body><h1>%1</h1><p><a href=\"/page3\">Page three</a></p></body></html>")
                     .arg(title)
                     .toUtf8()

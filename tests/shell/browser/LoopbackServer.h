@@ -36,6 +36,10 @@ public:
     // The title of the page served at path.
     static QString titleFor(const QString& path);
 
+    // The addresses the page "/links" links to, one a line 40 pixels high from its top; the
+    // one on this server ("/page2") opens in a new window.
+    static QStringList linkTargets();
+
     // The decoded value of a form field in a query (form encoding, UTF-8), or a null
     // string when the field is missing.
     static QString fieldValue(const QString& target, const QString& name);

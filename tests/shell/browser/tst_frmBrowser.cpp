@@ -438,6 +438,45 @@ private slots:
         QCOMPARE(pages.urls(), QList<QUrl>{PageUrl(PageKey::HomePage)});
     }
 
+    void linksOpenOnlyWebPagesAndOnlyHere_data()
+    {
+        QTest::addColumn<int>("line");     // the link clicked
+        QTest::addColumn<QString>("typed"); // or the address typed instead
+        QTest::addColumn<QString>("opens"); // the page shown then; empty: none
+        const QStringList targets = LoopbackServer::linkTargets();
+        for (int line = 0; line < targets.size(); ++line)
+            QTest::newRow(qPrintable(targets[line]))
+                << line << QString() << (targets[line].startsWith(u'/') ? targets[line] : QString());
+        QTest::newRow("typed local file") << -1 << QStringLiteral("file:///etc/hostname") << QString();
+    }
+
+    void linksOpenOnlyWebPagesAndOnlyHere()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, typed);
+        QFETCH(QString, opens);
+        UrlCapture desktop;
+        const Browser browser = openSearch(QStringLiteral("OSLO"), QStringLiteral("OSLO"), QStringLiteral("NORWAY"));
+        QVERIFY(browser.window);
+        browser.typeAddress(m_server.url(QStringLiteral("/links")).toString());
+        QVERIFY(waitForPage(browser, QStringLiteral("/links")));
+        pause(200); // laid out and painted
+
+        // A real click, as the engine lets a user's click (not a script's) reach the desktop.
+        if (typed.isEmpty())
+            QTest::mouseClick(browser.view->focusProxy(), Qt::LeftButton, {}, QPoint(10, 40 * line + 20));
+        else
+            browser.typeAddress(typed);
+        if (opens.isEmpty()) {
+            pause(500);
+            QCOMPARE(browser.url(), m_server.url(QStringLiteral("/links")));
+        } else {
+            QVERIFY(waitForPage(browser, opens));
+        }
+        QVERIFY(desktop.urls().isEmpty());
+        QCOMPARE(visibleBrowserWindows().size(), 1);
+    }
+
     void secondOpeningClosesTheFirst()
     {
         const Browser first = openSearch(QStringLiteral("MADRID"), QStringLiteral("MADRID"), QStringLiteral("SPAIN"));
