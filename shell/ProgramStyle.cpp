@@ -29,3 +29,11 @@ QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* optio
     }
     return QProxyStyle::standardIcon(which, option, widget);
 }
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
