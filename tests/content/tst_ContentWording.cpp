@@ -98,3 +98,29 @@ TEST(ContentWording, OneSpellingThroughout)
             << t.where << ": \"" << found.str() << '"';
     }
 }
+
+TEST(ContentWording, AReadingNamesOnlyItsOwnPairsSigns)
+{
+    const char* const signs[] = {"Aries", "Taur",   "Gemin",     "Cancer",   "Leo",     "Virg",
+                                 "Libra", "Scorpi", "Sagittari", "Capricorn", "Aquari", "Pisc"};
+    const std::regex anySign("\\b" + kSign + "\\b");
+    for (const auto* table : {&content::SunSignPairTexts, &content::MoonPairTexts}) {
+        for (const auto& entry : *table) {
+            // The key reads "First-Second"; a sign word belongs to the pair when it starts
+            // like one of the two.
+            const std::string key(entry.key);
+            const std::string first = key.substr(0, key.find('-'));
+            const std::string second = key.substr(key.find('-') + 1);
+            const auto inPair = [&](const std::string& word) {
+                for (const char* stem : signs) {
+                    if (word.rfind(stem, 0) == 0)
+                        return first.rfind(stem, 0) == 0 || second.rfind(stem, 0) == 0;
+                }
+                return false;
+            };
+            const std::string text(entry.text);
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), anySign); it != std::sregex_iterator(); ++it)
+                EXPECT_TRUE(inPair(it->str())) << key << ": \"" << it->str() << '"';
+        }
+    }
+}

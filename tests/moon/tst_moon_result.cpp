@@ -267,6 +267,15 @@ private slots:
         result->txtCountryF->setText(QStringLiteral("ITALY"));
         QCOMPARE(clipboard->text(), QString());
 
+        // On X11 the mouse selection goes too (this test also runs on a virtual X display).
+        QCOMPARE(clipboard->supportsSelection(), QGuiApplication::platformName() == QLatin1String("xcb"));
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(QStringLiteral("secret"), QClipboard::Selection);
+            QTest::mousePress(result->txtMoonF, Qt::LeftButton);
+            QTest::mouseRelease(result->txtMoonF, Qt::LeftButton);
+            QTRY_COMPARE(clipboard->text(QClipboard::Selection), QString());
+        }
+
         // Elsewhere on the screen the clipboard is left alone.
         clipboard->setText(QStringLiteral("kept"));
         QTest::mouseMove(result->cmdBack);

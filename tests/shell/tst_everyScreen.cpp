@@ -533,6 +533,12 @@ private slots:
         const bool cut = zodiac->lblNameM->shownText() != name;
         QCOMPARE(zodiac->lblNameM->toolTip(), cut ? name : QString());
         QCOMPARE(cut, name.size() > 100);
+        // The tooltip follows the label's width: none while the whole name shows.
+        ElidedLabel* label = zodiac->lblNameM;
+        label->resize(label->fontMetrics().horizontalAdvance(name) + 20, label->height());
+        QCOMPARE(label->toolTip(), QString());
+        label->resize(label->minimumSizeHint().width(), label->height());
+        QCOMPARE(label->toolTip(), name);
     }
 
     void chineseFrameCaptionsShowTheNameAsTyped()
