@@ -3,6 +3,7 @@
 #include "shell/Accessibility.h"
 #include "shell/Emblem.h"
 #include "shell/ProgramStyle.h"
+#include "shell/Version.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@
 void ConfigureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("zel-compatibility"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.95"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION));
     // The desktop matches the windows to the installed launcher <id>.desktop by this name.
     QGuiApplication::setDesktopFileName(modHelp::ApplicationId);
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
