@@ -281,6 +281,28 @@ private slots:
         QCOMPARE(info.releases.front(), QCoreApplication::applicationVersion());
     }
 
+    // The manual page and the changelog name the version the program reports.
+    void documentsNameTheProgramsVersion_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("versionText");
+        QTest::newRow("manual page") << QStringLiteral(ZEL_INSTALL_MANDIR "/man1/zel-compatibility.1.gz")
+                                     << QStringLiteral("\"zel-compatibility %1\"");
+        QTest::newRow("changelog") << dataPath(QStringLiteral("doc/zel-compatibility/changelog.gz"))
+                                   << QStringLiteral("zel-compatibility (%1)");
+    }
+
+    void documentsNameTheProgramsVersion()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, versionText);
+        const Finished text = runToEnd(QStringLiteral("gzip"), {QStringLiteral("-dc"), installed(file)});
+        QCOMPARE(text.exitCode, 0);
+        // The first line: the manual page's title line, the changelog's newest entry.
+        QVERIFY2(text.output.section(u'\n', 0, 0).contains(versionText.arg(QCoreApplication::applicationVersion())),
+                 qPrintable(text.output.section(u'\n', 0, 0)));
+    }
+
     // The installed SVG and the window icon are one drawing: rendered at the window icon's
     // size they agree up to the edges that two rasterizers smooth differently.
     void iconIsTheWindowIconsDrawing()
