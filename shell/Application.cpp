@@ -2,6 +2,7 @@
 
 #include "shell/Emblem.h"
 #include "shell/ProgramStyle.h"
+#include "shell/Version.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 void ConfigureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("zel-compatibility"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.95"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION));
     // The desktop matches the windows to the installed launcher <id>.desktop by this name.
     QGuiApplication::setDesktopFileName(modHelp::ApplicationId);
     // Where Verdana is missing, DejaVu Sans stands in, and Symbola draws what DejaVu Sans

@@ -4,6 +4,7 @@
 #include "shell/ThemeColours.h"
 #include "shell/Emblem.h"
 #include "shell/Twips.h"
+#include "shell/Version.h"
 #include "shell/modHelp.h"
 
 #include <QEvent>
@@ -16,14 +17,14 @@
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Zel Compatibility v1.95"));
+    setWindowTitle(QStringLiteral("Zel Compatibility v" ZEL_VERSION));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
 
     Picture1 = Emblem::MakeLogo(Twips(960));
     Picture1->setObjectName(QStringLiteral("Picture1"));
 
-    Label2 = new QLabel(QStringLiteral("Zel Compatibility v1.95"));
+    Label2 = new QLabel(QStringLiteral("Zel Compatibility v" ZEL_VERSION));
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont titleFont = Label2->font();
     titleFont.setBold(true);

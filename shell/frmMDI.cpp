@@ -7,6 +7,7 @@
 #include "shell/Keys.h"
 #include "shell/ThemeColours.h"
 #include "shell/Twips.h"
+#include "shell/Version.h"
 #include "shell/modHelp.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ frmMDI::frmMDI() : m_menus(this)
 {
     g_instance = this;
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Zel Compatibility v1.95"));
+    setWindowTitle(QStringLiteral("Zel Compatibility v" ZEL_VERSION));
     resize(Twips(11880), Twips(8190));
 
     auto* central = new QWidget;

@@ -157,23 +157,14 @@ private:
     static QString iconPath() { return dataPath(QStringLiteral("icons/hicolor/scalable/apps/") + modHelp::ApplicationId + QStringLiteral(".svg")); }
     static QString pluginPath() { return QStringLiteral(ZEL_INSTALL_LIBDIR "/zel-compatibility/zel-browser.so"); }
 
-private slots:
-    void initTestCase()
+    // What each install component holds, and so each Debian package: the program with what
+    // the desktop and the package need, and the browser plugin with its own documents.
+    static QStringList componentFiles(const QString& component)
     {
-        ConfigureApplication();
-        QVERIFY(m_folder.isValid());
-        m_prefix = m_folder.filePath(QStringLiteral("install prefix $1"));
-        const Finished install = runToEnd(QStringLiteral(ZEL_CMAKE_COMMAND),
-                                          {QStringLiteral("--install"), QStringLiteral(ZEL_BUILD_ROOT),
-                                           QStringLiteral("--prefix"), m_prefix});
-        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
-    }
-
-    // Exactly the program, its plugin and what the desktop and the package need: no test,
-    // no build tool, each desktop file named after the application id the program gives.
-    void installsTheDesktopLayout()
-    {
-        QStringList expected{
+        if (component == QLatin1String("browser"))
+            return {pluginPath(), dataPath(QStringLiteral("doc/zel-compatibility-browser/copyright")),
+                    dataPath(QStringLiteral("doc/zel-compatibility-browser/changelog.gz"))};
+        return {
             QStringLiteral(ZEL_INSTALL_BINDIR "/zel-compatibility"),
             // The program gives the desktop this name to tie its windows to the entry.
             dataPath(QStringLiteral("applications/") + QGuiApplication::desktopFileName() + QStringLiteral(".desktop")),
@@ -183,17 +174,66 @@ private slots:
             dataPath(QStringLiteral("doc/zel-compatibility/copyright")),
             dataPath(QStringLiteral("doc/zel-compatibility/changelog.gz")),
         };
-#ifdef ZEL_EXPECT_BROWSER_PLUGIN
-        expected.append(pluginPath());
-#endif
+    }
+
+    static QStringList filesUnder(const QString& prefix)
+    {
         QStringList found;
-        QDirIterator files(m_prefix, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator files(prefix, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (files.hasNext())
-            found.append(QDir(m_prefix).relativeFilePath(files.next()));
-        expected.sort();
+            found.append(QDir(prefix).relativeFilePath(files.next()));
         found.sort();
-        QCOMPARE(found, expected);
+        return found;
+    }
+
+    static Finished install(const QStringList& arguments, const QString& prefix)
+    {
+        return runToEnd(QStringLiteral(ZEL_CMAKE_COMMAND), QStringList{QStringLiteral("--install"), QStringLiteral(ZEL_BUILD_ROOT)}
+                                                               << arguments << QStringLiteral("--prefix") << prefix);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ConfigureApplication();
+        QVERIFY(m_folder.isValid());
+        m_prefix = m_folder.filePath(QStringLiteral("install prefix $1"));
+        const Finished installed = install({}, m_prefix);
+        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
+    }
+
+    // Exactly the program, its plugin and what the desktop and the package need: no test,
+    // no build tool, each desktop file named after the application id the program gives.
+    void installsTheDesktopLayout()
+    {
+        QStringList expected = componentFiles(QStringLiteral("program"));
+#ifdef ZEL_EXPECT_BROWSER_PLUGIN
+        expected += componentFiles(QStringLiteral("browser"));
+#endif
+        expected.sort();
+        QCOMPARE(filesUnder(m_prefix), expected);
         QVERIFY(QFileInfo(installed(QStringLiteral(ZEL_INSTALL_BINDIR "/zel-compatibility"))).isExecutable());
+    }
+
+    // Each component installs alone exactly its own files, as its package holds them.
+    void componentsInstallApart_data()
+    {
+        QTest::addColumn<QString>("component");
+        QTest::newRow("program") << QStringLiteral("program");
+#ifdef ZEL_EXPECT_BROWSER_PLUGIN
+        QTest::newRow("browser") << QStringLiteral("browser");
+#endif
+    }
+
+    void componentsInstallApart()
+    {
+        QFETCH(QString, component);
+        const QString prefix = m_folder.filePath(QStringLiteral("component ") + component);
+        const Finished installed = install({QStringLiteral("--component"), component}, prefix);
+        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
+        QStringList expected = componentFiles(component);
+        expected.sort();
+        QCOMPARE(filesUnder(prefix), expected);
     }
 
     void validatorsAcceptTheInstalledFiles_data()
@@ -239,6 +279,28 @@ private slots:
         QVERIFY(!info.releases.isEmpty());
         // AppStream lists the newest release first.
         QCOMPARE(info.releases.front(), QCoreApplication::applicationVersion());
+    }
+
+    // The manual page and the changelog name the version the program reports.
+    void documentsNameTheProgramsVersion_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("versionText");
+        QTest::newRow("manual page") << QStringLiteral(ZEL_INSTALL_MANDIR "/man1/zel-compatibility.1.gz")
+                                     << QStringLiteral("\"zel-compatibility %1\"");
+        QTest::newRow("changelog") << dataPath(QStringLiteral("doc/zel-compatibility/changelog.gz"))
+                                   << QStringLiteral("zel-compatibility (%1)");
+    }
+
+    void documentsNameTheProgramsVersion()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, versionText);
+        const Finished text = runToEnd(QStringLiteral("gzip"), {QStringLiteral("-dc"), installed(file)});
+        QCOMPARE(text.exitCode, 0);
+        // The first line: the manual page's title line, the changelog's newest entry.
+        QVERIFY2(text.output.section(u'\n', 0, 0).contains(versionText.arg(QCoreApplication::applicationVersion())),
+                 qPrintable(text.output.section(u'\n', 0, 0)));
     }
 
     // The installed SVG and the window icon are one drawing: rendered at the window icon's
