@@ -1,5 +1,6 @@
 // The Chinese zodiac screens driven as a user drives them: the main window's button, the
 // entry screen, the three result tabs, the report window, saving and printing.
+#include "chinese/ChineseWindows.h"
 #include "chinese/ChineseState.h"
 #include "chinese/frmSaveChineseZodiac.h"
 #include "chinese/frmchiness.h"
@@ -109,7 +110,7 @@ private slots:
 
     void init()
     {
-        m_main = MakeMainWindow();
+        m_main = MakeMainWindow(RegisterChineseWindows);
         m_messages = std::make_unique<MessageLog>();
     }
 

@@ -1,5 +1,6 @@
 // The moon entry screen as a user meets it: lists, key filters, the checks in their
 // order, the browse buttons' checks and the calculation that opens the result screen.
+#include "moon/MoonWindows.h"
 #include "content/MoonPairTexts.h"
 #include "moon/MoonPairTable.h"
 #include "moon/MoonState.h"
@@ -65,7 +66,7 @@ private slots:
 
     void init()
     {
-        m_main = MakeMainWindow();
+        m_main = MakeMainWindow(RegisterMoonWindows);
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
         QTest::mouseClick(m_main->cmdSelectOption[1], Qt::LeftButton);

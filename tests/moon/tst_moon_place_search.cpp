@@ -1,5 +1,6 @@
 // The entry screen's browse buttons open the place search for that partner's birth place,
 // one browser window at a time. The search goes to a loopback server of the test's own.
+#include "moon/MoonWindows.h"
 #include "moon/frmMainMoonSignCompatibility.h"
 #include "shell/PlaceSearch.h"
 #include "shell/browser/PlaceSearchBrowser.h"
@@ -68,7 +69,7 @@ private slots:
     void browseButtonsSearchForEachPartnersPlace()
     {
         MessageLog messages;
-        auto main = MakeMainWindow();
+        auto main = MakeMainWindow(RegisterMoonWindows);
         QTest::mouseClick(main->cmdSelectOption[1], Qt::LeftButton);
         auto* entry = ProgramWindows::Find<frmMainMoonSignCompatibility>(ProgramWindowId::frmMainMoonSignCompatibility);
         QVERIFY(entry);

@@ -1,6 +1,7 @@
 // The moon result screen and report: what the screen shows for a pair, its two panels,
 // buttons and menus, the clipboard guard, and the report composed from it, saved and
 // printed.
+#include "moon/MoonWindows.h"
 #include "moon/MoonPairTable.h"
 #include "moon/MoonState.h"
 #include "moon/frmMainMoonSignCompatibility.h"
@@ -109,7 +110,7 @@ private slots:
 
     void init()
     {
-        m_main = MakeMainWindow();
+        m_main = MakeMainWindow(RegisterMoonWindows);
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }

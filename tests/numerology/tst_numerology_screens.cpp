@@ -1,5 +1,6 @@
 // The numerology program driven as a user drives it: from the main window's "&Numerology"
 // button through the entry screen to the result screen and the report window.
+#include "numerology/NumerologyWindows.h"
 #include "numerology/NumerologyReadings.h"
 #include "numerology/frmDispMarriageCompatibility.h"
 #include "numerology/frmMainMarriageCompatibility.h"
@@ -192,7 +193,7 @@ private slots:
 
     void init()
     {
-        setUpScreens();
+        setUpScreens(RegisterNumerologyWindows);
     }
 
     void cleanup()

@@ -112,7 +112,7 @@ private slots:
 
     void init()
     {
-        m_main = MakeMainWindow();
+        m_main = MakeMainWindow(nullptr);
         m_main->setWindowFactory(ProgramWindowId::frmSaveZodiacCompatibility, [] { return new SampleReport; });
     }
 

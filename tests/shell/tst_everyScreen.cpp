@@ -4,6 +4,7 @@
 // what it is, links work from the keyboard, and every text reads well in a light and a
 // dark theme; lists, fields, buttons, results and reports work for a keyboard and a
 // screen reader.
+#include "app/ProgramCatalog.h"
 #include "report/ReportWindow.h"
 #include "shell/AccessKeys.h"
 #include "shell/ClickableLabel.h"
@@ -40,6 +41,11 @@
 namespace {
 
 using Id = ProgramWindowId;
+
+// A key presses its button the way a click looks, down for a tenth of a second. Checks wait
+// a little longer than that and no more, so a failing run ends quickly instead of waiting
+// out Qt's five seconds at every check.
+constexpr int kSettleMs = 600;
 
 QList<ProgramWindow*> openWindows()
 {
@@ -347,7 +353,7 @@ private slots:
 
     void init()
     {
-        setUpScreens();
+        setUpScreens(RegisterProgramWindows);
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     }
@@ -396,10 +402,10 @@ private slots:
         sendKey(Qt::Key(key), Qt::AltModifier);
         // A key presses its button the way a click looks: down for a moment, then up.
         if (opens < 0) {
-            QTRY_VERIFY(!m_main->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_main->isVisible(), kSettleMs);
             return;
         }
-        QTRY_VERIFY(ProgramWindows::Find(static_cast<Id>(opens)));
+        QTRY_VERIFY_WITH_TIMEOUT(ProgramWindows::Find(static_cast<Id>(opens)), kSettleMs);
         ProgramWindow* opened = ProgramWindows::Find(static_cast<Id>(opens));
         QVERIFY(opened->isVisible());
         // A result screen shows what was typed: nothing was thrown away on the way.
@@ -622,7 +628,7 @@ private slots:
             first = first->focusProxy();
         QVERIFY(!qobject_cast<ClickableLabel*>(first));
         first->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), first, kSettleMs);
         QList<QWidget*> visited{first};
         for (int press = 0; press < 400; ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -679,7 +685,7 @@ private slots:
         const auto restore = qScopeGuard([original] { QApplication::setPalette(original); });
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         m_main.reset();
-        m_main = MakeMainWindow();
+        m_main = MakeMainWindow(RegisterProgramWindows);
         QWidget* shown = openScreen(*m_main, program, screen);
         QVERIFY(shown);
         SettleWindows();
@@ -758,12 +764,12 @@ private slots:
         if (step == QLatin1String("enter on program button")) {
             m_main->cmdSelectOption[3]->setFocus();
             sendKey(Qt::Key_Return, Qt::NoModifier);
-            QTRY_VERIFY(ProgramWindows::Find(Id::frmMainZodiacCompatibility));
+            QTRY_VERIFY_WITH_TIMEOUT(ProgramWindows::Find(Id::frmMainZodiacCompatibility), kSettleMs);
         } else if (step == QLatin1String("enter on Back")) {
             auto* result = qobject_cast<frmchiness*>(OpenResult(*m_main, Program::Chinese, "ANN", "BOB"));
             result->cmdBack->setFocus();
             sendKey(Qt::Key_Enter, Qt::KeypadModifier);
-            QTRY_VERIFY(ProgramWindows::Find(Id::frmmainChineseZodiac));
+            QTRY_VERIFY_WITH_TIMEOUT(ProgramWindows::Find(Id::frmmainChineseZodiac), kSettleMs);
         } else if (step.startsWith(QLatin1String("alt"))) {
             ProgramWindow* entry = OpenFilledEntry(*m_main, Program::Chinese, QStringLiteral("BOB"), QStringLiteral("ANN"));
             auto* name = entry->findChild<QLineEdit*>(QStringLiteral("txtMaleName"));
@@ -776,15 +782,15 @@ private slots:
             ProgramWindow* report = OpenReport(*m_main, Program::Zodiac, "ANN", "BOB");
             QVERIFY(report->isAncestorOf(QApplication::focusWidget()));
             sendKey(Qt::Key_Escape, Qt::NoModifier);
-            QTRY_VERIFY(!ProgramWindows::Find(Id::frmSaveZodiacCompatibility));
+            QTRY_VERIFY_WITH_TIMEOUT(!ProgramWindows::Find(Id::frmSaveZodiacCompatibility), kSettleMs);
         } else {
             auto* result = qobject_cast<frmchiness*>(OpenResult(*m_main, Program::Chinese, "ANN", "BOB"));
             result->cmdExit->setFocus();
             sendKey(Qt::Key_Space, Qt::NoModifier);
-            QTRY_VERIFY(!ProgramWindows::Find(Id::frmchiness));
+            QTRY_VERIFY_WITH_TIMEOUT(!ProgramWindows::Find(Id::frmchiness), kSettleMs);
         }
         // Wherever the user ends up, the focus is on a control that says what it is.
-        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget() && QApplication::focusWidget()->isVisible(), kSettleMs);
         QVERIFY2(!spoken(QApplication::focusWidget()).trimmed().isEmpty(),
                  qPrintable(QApplication::focusWidget()->objectName()));
     }

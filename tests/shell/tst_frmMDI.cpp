@@ -1,4 +1,5 @@
 // The main window as a user meets it: program buttons, welcome panel, links and menus.
+#include "app/ProgramCatalog.h"
 #include "shell/ClickableLabel.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -36,7 +37,7 @@ class MainWindowTests : public QObject {
 private slots:
     void initTestCase() { ConfigureTestApplication(); }
 
-    void init() { m_main = MakeMainWindow(); }
+    void init() { m_main = MakeMainWindow(RegisterProgramWindows); }
     void cleanup() { m_main.reset(); }
 
     void startsWithTheWelcomePanelAndNoProgramWindow()

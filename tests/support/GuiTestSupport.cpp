@@ -1,7 +1,6 @@
 #include "tests/support/GuiTestSupport.h"
 
 #include "shell/Application.h"
-#include "app/ProgramCatalog.h"
 #include "shell/modHelp.h"
 
 #include <QDesktopServices>
@@ -78,10 +77,11 @@ bool SmallDisk::fill(qint64 freeBytes) const
     return filler.resize(qMax<qint64>(0, filler.size() - freeBytes));
 }
 
-std::unique_ptr<frmMDI> MakeMainWindow()
+std::unique_ptr<frmMDI> MakeMainWindow(WindowRegistration registerWindows)
 {
     auto main = std::make_unique<frmMDI>();
-    RegisterProgramWindows(*main);
+    if (registerWindows)
+        registerWindows(*main);
     main->resize(1280, 900);
     main->show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(main.get());

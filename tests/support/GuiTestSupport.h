@@ -72,8 +72,12 @@ struct SmallDisk {
     if (!(disk).mounted)                                                                                    \
         QSKIP("Not run: mounting a small tmpfs needs root.")
 
-// The main window with every built program registered, shown offscreen.
-std::unique_ptr<frmMDI> MakeMainWindow();
+// The main window with the windows the suite needs registered (RegisterProgramWindows for
+// every program, RegisterZodiacWindows for one ...; nullptr for none), shown offscreen. A
+// suite links only the programs it registers, so a change to one program's screens
+// relinks only the suites that use them.
+using WindowRegistration = void (*)(frmMDI&);
+std::unique_ptr<frmMDI> MakeMainWindow(WindowRegistration registerWindows);
 
 // Prepares the application as the program does (name, fonts); call once from main. The
 // settings store, Qt's own included (the file dialog's history), goes to a temporary folder

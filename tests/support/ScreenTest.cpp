@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QTest>
 
-void ScreenTest::setUpScreens()
+void ScreenTest::setUpScreens(WindowRegistration registerWindows)
 {
     m_settings = std::make_unique<TemporarySettings>();
     m_messages = std::make_unique<MessageLog>();
     m_urls = std::make_unique<UrlCapture>();
     m_dialogs = std::make_unique<FakeReportDialogs>();
-    m_main = MakeMainWindow();
+    m_main = MakeMainWindow(registerWindows);
 }
 
 void ScreenTest::tearDownScreens()

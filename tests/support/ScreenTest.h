@@ -6,11 +6,12 @@
 #include <memory>
 
 // What a screen test stands on: a private settings store, recorded messages, captured
-// pages, answered report dialogs and the main window with every program. A test class
-// derives from it, calls setUpScreens() in init() and tearDownScreens() in cleanup().
+// pages, answered report dialogs and the main window with the programs the suite tests. A
+// test class derives from it, calls setUpScreens() in init() and tearDownScreens() in
+// cleanup().
 class ScreenTest {
 protected:
-    void setUpScreens();
+    void setUpScreens(WindowRegistration registerWindows);
     void tearDownScreens();
 
     std::unique_ptr<TemporarySettings> m_settings;

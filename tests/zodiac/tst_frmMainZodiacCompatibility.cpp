@@ -1,5 +1,6 @@
 // The zodiac entry screen as a user meets it: defaults, the two name checks, what is
 // stored, and where each command leads.
+#include "zodiac/ZodiacWindows.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "shell/ElidedLabel.h"
@@ -38,7 +39,7 @@ private slots:
 
     void init()
     {
-        setUpScreens();
+        setUpScreens(RegisterZodiacWindows);
         TheZodiacState() = ZodiacState{};
     }
 

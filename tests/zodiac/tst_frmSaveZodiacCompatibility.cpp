@@ -1,5 +1,6 @@
 // The zodiac report: every run's text, weight and colour, line by line, for the pairs
 // worth checking; the window around it; and the file it saves.
+#include "zodiac/ZodiacWindows.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/ReportTestSupport.h"
 #include "tests/zodiac/ZodiacDriver.h"
@@ -154,7 +155,7 @@ private slots:
 
     void init()
     {
-        setUpScreens();
+        setUpScreens(RegisterZodiacWindows);
     }
 
     void cleanup()

@@ -1,5 +1,6 @@
 // The zodiac result screen, reached through the entry screen as a user does: what each
 // tab shows for the pairs worth checking, and where Back, Save and Exit lead.
+#include "zodiac/ZodiacWindows.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/zodiac/ZodiacDriver.h"
 #include "content/SunSignPairTexts.h"
@@ -101,7 +102,7 @@ private slots:
 
     void init()
     {
-        setUpScreens();
+        setUpScreens(RegisterZodiacWindows);
     }
 
     void cleanup()

@@ -1,3 +1,4 @@
+#include "app/ProgramCatalog.h"
 #include "shell/PlaceSearch.h"
 #include "shell/browser/PlaceSearchBrowser.h"
 #include "tests/support/GuiTestSupport.h"
@@ -35,7 +36,7 @@ private slots:
     void mainWindowDoesNotLoadTheBrowser()
     {
         TemporarySettings settings;
-        const auto main = MakeMainWindow();
+        const auto main = MakeMainWindow(RegisterProgramWindows);
         QVERIFY(main->isVisible());
         QVERIFY(!PlaceSearch::IsBrowserLoaded());
         QVERIFY(PlaceSearch::LoadedBrowserFile().isEmpty());
