@@ -4,7 +4,6 @@
 #include "numerology/frmSaveDocumentMarriageCompatibility.h"
 #include "report/ReportComposer.h"
 #include "report/modRTB.h"
-#include "shell/frmMDI.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -77,8 +76,7 @@ void frmDispMarriageCompatibility::ExitProgram()
     close();
     if (ProgramWindow* entry = ProgramWindows::Find(ProgramWindowId::frmMainMarriageCompatibility))
         entry->hide();
-    if (frmMDI* main = frmMDI::instance())
-        main->close();
+    emit programExitRequested();
 }
 
 bool frmDispMarriageCompatibility::eventFilter(QObject* watched, QEvent* event)

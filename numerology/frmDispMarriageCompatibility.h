@@ -20,7 +20,7 @@ public:
     QString Text() const;
 
     void PrintDirect();
-    // Closes this screen, hides the entry screen and closes the main window.
+    // Closes this screen, hides the entry screen and asks the main window to end the program.
     void ExitProgram();
 
     // The reading's text: the report window's view under the name this screen gives it.
