@@ -54,6 +54,14 @@ frmDispMarriageCompatibility::frmDispMarriageCompatibility()
     Label61 = labels.Label61;
 }
 
+void frmDispMarriageCompatibility::ShowReading(NumerologyReading reading, const NumerologyCouple& couple)
+{
+    const std::string_view caption = NumerologyReadings::ReadingCaption(reading);
+    setWindowTitle(QString::fromLatin1(caption.data(), qsizetype(caption.size())));
+    const NumerologyResult result = NumerologyReadings::ComputeNumerology(couple);
+    SetText(QString::fromStdString(NumerologyReadings::ReadingText(reading, result)));
+}
+
 void frmDispMarriageCompatibility::SetText(const QString& text)
 {
     txtDisp->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numerology/NumerologyReadings.h"
 #include "report/ReportWindow.h"
 
 class ClickableLabel;
@@ -14,6 +15,8 @@ class frmDispMarriageCompatibility : public ReportWindow {
 public:
     frmDispMarriageCompatibility();
 
+    // Works out the reading of the couple and shows it, with the reading's caption.
+    void ShowReading(NumerologyReading reading, const NumerologyCouple& couple);
     // Replaces the whole text; "\r\n" breaks lines.
     void SetText(const QString& text);
     // The whole text, lines broken by "\r\n".
