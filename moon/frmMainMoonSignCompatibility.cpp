@@ -490,13 +490,11 @@ void frmMainMoonSignCompatibility::Calculate()
         stale->close();
         delete stale; // not left for later, or the registry would hand it out again
     }
-    auto* result = ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign,
-                                                     [&couple](frmMoonSign& screen) { screen.ShowResult(couple); });
-    if (!result)
+    if (!ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign,
+                                           [&couple](frmMoonSign& screen) { screen.ShowResult(couple); }))
         return;
 
     close();
-    result->cmdMoonCompatibilityAnalysis->setFocus();
     ProgramWindows::SetWelcomePanelVisible(false);
 }
 

@@ -301,6 +301,9 @@ void frmMoonSign::ShowResult(const MoonCouple& couple)
     };
     details(couple.M, txtUserM, txtDOBM, txtTOBM, txtCityM, txtStateM, txtCountryM);
     details(couple.F, txtUserF, txtDOBF, txtTOBF, txtCityF, txtStateF, txtCountryF);
+
+    // The screen opens on its analysis button, which carries the result for a screen reader.
+    cmdMoonCompatibilityAnalysis->setFocus();
 }
 
 void frmMoonSign::ShowSignPicture(SignPictureLabel* box, const QString& sign)
