@@ -150,8 +150,8 @@ ReportRuns DestinySection(const NumerologyResult& result)
 ReportRuns ComprehensiveReport(const NumerologyResult& result)
 {
     ReportRuns runs = PartnerBlocks(result);
-    for (const ReportRuns& section : {LifePathSection(result), DestinySection(result)})
-        runs.insert(runs.end(), section.begin(), section.end());
+    for (const ReportRuns& part : {LifePathSection(result), DestinySection(result)})
+        runs.insert(runs.end(), part.begin(), part.end());
     return runs;
 }
 

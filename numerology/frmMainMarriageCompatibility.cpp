@@ -341,15 +341,15 @@ NumerologyCouple frmMainMarriageCompatibility::Couple() const
 
 void frmMainMarriageCompatibility::LifePathReading()
 {
-    ShowReading(NumerologyReading::LifePath);
+    startReading(NumerologyReading::LifePath);
 }
 
 void frmMainMarriageCompatibility::DestinyReading()
 {
-    ShowReading(NumerologyReading::Destiny);
+    startReading(NumerologyReading::Destiny);
 }
 
-void frmMainMarriageCompatibility::ShowReading(NumerologyReading reading)
+void frmMainMarriageCompatibility::startReading(NumerologyReading reading)
 {
     if (!ValidateEntries())
         return;

@@ -79,5 +79,5 @@ private:
     void buildMenus();
     QWidget* buildTopRow();
     QWidget* buildBottomFrame();
-    void ShowReading(NumerologyReading reading);
+    void startReading(NumerologyReading reading);
 };
