@@ -1,6 +1,6 @@
 #include "chinese/frmSaveChineseZodiac.h"
 
-#include "chinese/ChineseState.h"
+#include "chinese/ChineseCouple.h"
 #include "report/ReportComposer.h"
 #include "shell/Messages.h"
 
@@ -52,19 +52,22 @@ void writePartner(ReportComposer& composer, const ChinesePartner& partner)
 
 } // namespace
 
-void ComposeChineseReport(QTextEdit* view, const ChineseState& state)
+void ComposeChineseReport(QTextEdit* view, const ChineseResult& result)
 {
     ReportComposer composer(view);
-    writePartner(composer, state.partnerM());
-    writePartner(composer, state.partnerF());
+    writePartner(composer, result.partnerM());
+    writePartner(composer, result.partnerF());
 }
 
 frmSaveChineseZodiac::frmSaveChineseZodiac()
     : ReportWindow({ProgramWindowId::frmSaveChineseZodiac, QStringLiteral("Zel Chinese Zodiac Compatibility"),
                     QSize(9000, 7800), ProgramWindowId::frmchiness, ApplicationTitle})
 {
-    // The base window has placed itself and enabled the links; the report is composed
-    // from the last result, once per opening.
-    ComposeChineseReport(RTB, TheChineseState());
+}
+
+void frmSaveChineseZodiac::ShowReport(const ChineseResult& result)
+{
+    RTB->clear();
+    ComposeChineseReport(RTB, result);
     ShowFromTop();
 }

@@ -1,6 +1,6 @@
 #include "chinese/frmchiness.h"
 
-#include "chinese/ChineseState.h"
+#include "chinese/frmSaveChineseZodiac.h"
 #include "chinese/modchinesezodiac.h"
 #include "shell/ClickableLabel.h"
 #include "shell/FittedTextBox.h"
@@ -407,18 +407,20 @@ void frmchiness::showSignPicture(SignPictureLabel* box, const QString& sign)
     }
 }
 
-void frmchiness::ShowResult(const ChineseState& state)
+void frmchiness::ShowResult(const ChineseCouple& couple)
 {
     using namespace modchinesezodiac;
-    Framale->setUserTitle(fromStd(state.NameM));
-    Frafemale->setUserTitle(fromStd(state.NameF));
-    lblMaleChinesesign->setText(fromStd(state.AnimalM));
-    lblFemaleChineseSign->setText(fromStd(state.AnimalF));
-    lblMaleChineseElements->setText(fromStd(state.ElementM));
-    lblFemaleChineseElements->setText(fromStd(state.ElementF));
-    lblChinesePercentage->setText(fromStd(state.Percentage));
-    lblChineseRating->setText(fromStd(state.Rating));
-    lblChineseCompatibilityNumber->setText(QString::number(state.Score));
+    m_result = ComputeChineseResult(couple);
+    const ChineseResult& r = m_result;
+    Framale->setUserTitle(fromStd(r.NameM));
+    Frafemale->setUserTitle(fromStd(r.NameF));
+    lblMaleChinesesign->setText(fromStd(r.AnimalM));
+    lblFemaleChineseSign->setText(fromStd(r.AnimalF));
+    lblMaleChineseElements->setText(fromStd(r.ElementM));
+    lblFemaleChineseElements->setText(fromStd(r.ElementF));
+    lblChinesePercentage->setText(fromStd(r.Percentage));
+    lblChineseRating->setText(fromStd(r.Rating));
+    lblChineseCompatibilityNumber->setText(QString::number(r.Score));
 
     auto fillProfile = [](const AnimalProfile& profile, const std::array<QWidget*, 13>& boxes) {
         for (int field = 0; field < 13; ++field) {
@@ -432,17 +434,17 @@ void frmchiness::ShowResult(const ChineseState& state)
         }
     };
     // Boxes by profile field number.
-    fillProfile(state.ProfileM, {txtMaleRulingPlanet, txtMalePositiveTraits, txtMaleNegativeTraits,
+    fillProfile(r.ProfileM, {txtMaleRulingPlanet, txtMalePositiveTraits, txtMaleNegativeTraits,
                                  txtMaleMostCompatibleSign, txtMAleLeastCompatibleSign, txtMaleLuckycolour,
                                  txtMaleGemStone, txtMaleEnergy, txtMaleLuckySeasons, txtMaleLuckyMonth,
                                  txtMaleFamousPersonBorn, txtMaleWesternZodiacSign, txtMaleLuckyNumber});
-    txtMaleElementDescription->setPlainText(fromStd(state.ElementDescriptionM));
-    fillProfile(state.ProfileF, {txtFemaleRulingPlanet, txtFemalePositiveTraits, txtFemaleNegativeTraits,
+    txtMaleElementDescription->setPlainText(fromStd(r.ElementDescriptionM));
+    fillProfile(r.ProfileF, {txtFemaleRulingPlanet, txtFemalePositiveTraits, txtFemaleNegativeTraits,
                                  txtFemaleMostCompatibleSign, txtFemaleLeastCompitibleSign, txtFemaleLuckycolour,
                                  txtFemaleGemStone, txtFemaleEnergy, txtFemaleLuckySeasons, txtFemaleLuckyMonth,
                                  txtFemaleFamousPerson, txtFemaleWesternZodiacSign, txtFemaleLuckyNumber});
-    txtFemaleelementDescription->setPlainText(fromStd(state.ElementDescriptionF));
-    txtMatchingDescription->setPlainText(fromStd(state.PairText));
+    txtFemaleelementDescription->setPlainText(fromStd(r.ElementDescriptionF));
+    txtMatchingDescription->setPlainText(fromStd(r.PairText));
     lblMatchingDescription->setText(QStringLiteral("Compatibility Of ") + lblMaleChinesesign->text() +
                                     QStringLiteral(" With  ") + lblFemaleChineseSign->text() + QStringLiteral(" :-"));
     // A screen reader hears the heading with the figures above it, each with its caption.
@@ -467,7 +469,9 @@ void frmchiness::Back()
 
 void frmchiness::Print()
 {
-    if (!ProgramWindows::Open(ProgramWindowId::frmSaveChineseZodiac))
+    if (!ProgramWindows::Open<frmSaveChineseZodiac>(
+            ProgramWindowId::frmSaveChineseZodiac,
+            [this](frmSaveChineseZodiac& report) { report.ShowReport(m_result); }))
         return;
     hide();
 }

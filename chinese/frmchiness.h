@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chinese/ChineseCouple.h"
 #include "shell/ProgramWindow.h"
 
 #include <QStringList>
@@ -17,24 +18,26 @@ class QTabWidget;
 class SignImageList;
 class SignPictureLabel;
 class UserTitledFrame;
-struct ChineseState;
 
 // The Chinese zodiac program's result screen: the pair's compatibility and each partner's
-// profile on three tabs. It computes nothing; the entry screen fills it.
+// profile on three tabs, for the couple the entry screen hands it.
 class frmchiness : public ProgramWindow {
     Q_OBJECT
 public:
     frmchiness();
     ~frmchiness() override;
 
-    // Shows the result of the last Proceed: the pair's page, both partners' pages and the
-    // western sign pictures.
-    void ShowResult(const ChineseState& state);
+    // Works out the couple's result and shows it: the pair's page, both partners' pages
+    // and the western sign pictures.
+    void ShowResult(const ChineseCouple& couple);
+    // What the screen shows.
+    const ChineseResult& result() const { return m_result; }
 
     // The keys of the image list IMG, in the order it holds its pictures.
     QStringList IMGKeys() const;
 
     void Back();
+    // Opens the report of this screen's result and hides this screen until it closes.
     void Print();
 
     QTabWidget* SSTab = nullptr;
@@ -109,4 +112,5 @@ private:
     // IMG: the twelve sign pictures, keyed by sign name.
     std::unique_ptr<SignImageList> m_pictures;
     QStringList m_imgKeys;
+    ChineseResult m_result;
 };

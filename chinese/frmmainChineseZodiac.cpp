@@ -1,6 +1,6 @@
 #include "chinese/frmmainChineseZodiac.h"
 
-#include "chinese/ChineseState.h"
+#include "chinese/ChineseCouple.h"
 #include "chinese/frmchiness.h"
 #include "chinese/modchinesezodiac.h"
 #include "shell/ChoiceList.h"
@@ -201,38 +201,31 @@ void frmmainChineseZodiac::Proceed()
     if (!ValidateChineseEntry())
         return;
 
+    ChineseCouple couple;
+    couple.NameM = stored(txtMaleName->text());
+    couple.DayM = stored(CboMaleDate->currentText());
+    couple.MonthM = stored(cboMaleMonth->currentText());
+    couple.YearM = stored(cboMaleYear->currentText());
+    couple.NameF = stored(txtFemaleName->text());
+    couple.DayF = stored(cboFemaleDate->currentText());
+    couple.MonthF = stored(cboFemaleMonth->currentText());
+    couple.YearF = stored(cboFemaleYear->currentText());
+
     // The lists allow days a month does not have (31 April, 29 February 1937). Such a date
-    // is refused before anything is worked out, so no earlier result is shown as new.
-    const auto dateM = modchinesezodiac::ParseBirthDate(stored(CboMaleDate->currentText()),
-                                                        stored(cboMaleMonth->currentText()),
-                                                        stored(cboMaleYear->currentText()));
-    if (!dateM) {
+    // is refused before anything is worked out.
+    if (!modchinesezodiac::ParseBirthDate(couple.DayM, couple.MonthM, couple.YearM)) {
         RefuseEntry(CboMaleDate, QStringLiteral("Please Enter Your Correct Date Or Month!"), MessageIcon::Information);
         return;
     }
-    const auto dateF = modchinesezodiac::ParseBirthDate(stored(cboFemaleDate->currentText()),
-                                                        stored(cboFemaleMonth->currentText()),
-                                                        stored(cboFemaleYear->currentText()));
-    if (!dateF) {
+    if (!modchinesezodiac::ParseBirthDate(couple.DayF, couple.MonthF, couple.YearF)) {
         RefuseEntry(cboFemaleDate, QStringLiteral("Please Enter Your Partner's Correct Date Or Month!"),
                     MessageIcon::Information);
         return;
     }
 
-    auto birthDate = [](QComboBox* day, QComboBox* month, QComboBox* year) {
-        return stored(day->currentText()) + " " + stored(month->currentText()) + " " + stored(year->currentText());
-    };
-    ChineseState& state = TheChineseState();
-    StoreChineseResult(state,
-                       MakeChinesePartner(stored(txtMaleName->text()),
-                                          birthDate(CboMaleDate, cboMaleMonth, cboMaleYear), *dateM),
-                       MakeChinesePartner(stored(txtFemaleName->text()),
-                                          birthDate(cboFemaleDate, cboFemaleMonth, cboFemaleYear), *dateF));
-
-    auto* result = ProgramWindows::Open<frmchiness>(ProgramWindowId::frmchiness);
-    if (!result)
+    if (!ProgramWindows::Open<frmchiness>(ProgramWindowId::frmchiness,
+                                          [&couple](frmchiness& result) { result.ShowResult(couple); }))
         return;
-    result->ShowResult(state);
     close();
     ProgramWindows::SetWelcomePanelVisible(false);
 }

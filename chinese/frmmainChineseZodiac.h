@@ -17,8 +17,8 @@ class frmmainChineseZodiac : public ProgramWindow {
 public:
     frmmainChineseZodiac();
 
-    // Checks the entries, works out both partners' animals and elements, the profiles and
-    // the pair's result, shows them on the result screen and closes this screen.
+    // Checks the entries and hands the couple as entered to the result screen, which opens
+    // in place of this one.
     void Proceed();
 
     QGroupBox* Frame1 = nullptr;

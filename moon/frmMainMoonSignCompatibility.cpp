@@ -1,9 +1,8 @@
 #include "moon/frmMainMoonSignCompatibility.h"
 
 #include "moon/EntryKeyFilter.h"
-#include "moon/MoonState.h"
+#include "moon/MoonCouple.h"
 #include "moon/frmMoonSign.h"
-#include "moon/modMoonSignWestern.h"
 #include "moon/modMoonsign.h"
 #include "shell/ChoiceList.h"
 #include "shell/ClickableLabel.h"
@@ -52,8 +51,6 @@ struct frmMainMoonSignCompatibility::Partner {
 
 namespace {
 
-const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                 "July",    "August",   "September", "October", "November", "December"};
 
 QComboBox* makeList(const QString& objectName, int first, int last)
 {
@@ -264,8 +261,8 @@ QGroupBox* frmMainMoonSignCompatibility::buildPartnerFrame(const QString& frameN
     f.month = new ChoiceList;
     f.month->setObjectName(QStringLiteral("cbo%1Month").arg(suffix));
     f.month->setEditable(false);
-    for (const char* month : kMonths)
-        f.month->addItem(QString::fromLatin1(month));
+    for (std::string_view month : modMoonsign::MonthNames)
+        f.month->addItem(QString::fromLatin1(month.data(), qsizetype(month.size())));
     f.month->setCurrentIndex(0);
     f.year = makeList(QStringLiteral("cbo%1Year").arg(suffix), modMoonsign::FirstYear, modMoonsign::LastYear);
     f.hour = makeList(QStringLiteral("cbo%1HH").arg(suffix), 0, 24);
@@ -466,57 +463,38 @@ void frmMainMoonSignCompatibility::Calculate()
     if (!ValidateEntries())
         return;
 
-    const QString nameM = TrimBlanks(txtMName->text());
-    const int dayM = cboMDate->currentText().toInt();
-    const int monthM = cboMMonth->currentIndex();
-    const QString monthNameM = cboMMonth->currentText();
-    const int yearM = cboMYear->currentText().toInt();
-    const std::string_view codeM = modMoonsign::FindMoonSign(dayM, monthM, yearM);
+    const auto entered = [](QLineEdit* name, QComboBox* day, QComboBox* month, QComboBox* year, QComboBox* hour,
+                            QComboBox* minute, QComboBox* second, QLineEdit* city, QLineEdit* state,
+                            QLineEdit* country) {
+        MoonPartner partner;
+        partner.Name = TrimBlanks(name->text()).toStdString();
+        partner.Day = day->currentText().toInt();
+        partner.Month = month->currentIndex();
+        partner.Year = year->currentText().toInt();
+        partner.Hour = hour->currentText().toInt();
+        partner.Minute = minute->currentText().toInt();
+        partner.Second = second->currentText().toInt();
+        partner.City = city->text().toStdString();
+        partner.State = state->text().toStdString();
+        partner.Country = country->text().toStdString();
+        return partner;
+    };
+    const MoonCouple couple{
+        entered(txtMName, cboMDate, cboMMonth, cboMYear, cboMHH, cboMMM, cboMSS, txtMCity, txtMState, txtMCountry),
+        entered(txtFName, cboFDate, cboFMonth, cboFYear, cboFHH, cboFMM, cboFSS, txtFCity, txtFState, txtFCountry),
+    };
 
-    const QString nameF = TrimBlanks(txtFName->text());
-    const int dayF = cboFDate->currentText().toInt();
-    const int monthF = cboFMonth->currentIndex();
-    const QString monthNameF = cboFMonth->currentText();
-    const int yearF = cboFYear->currentText().toInt();
-    const std::string_view codeF = modMoonsign::FindMoonSign(dayF, monthF, yearF);
-
-    MoonState& state = TheMoonState();
-    state.MoonSignM = std::string(modMoonSignWestern::SignName(codeM));
-    state.MoonSignF = std::string(modMoonSignWestern::SignName(codeF));
-
-    // The result screen loads itself from the state when it is created; one left over
-    // from an earlier calculation would show the earlier pair.
+    // Every calculation gets a fresh result screen: one left from an earlier calculation
+    // goes, and its report with it, so no window shows the earlier pair.
     if (ProgramWindow* stale = ProgramWindows::Find(ProgramWindowId::frmMoonSign)) {
         stale->close();
         delete stale; // not left for later, or the registry would hand it out again
     }
-    auto* result = ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign);
-    if (!result)
+    if (!ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign,
+                                           [&couple](frmMoonSign& screen) { screen.ShowResult(couple); }))
         return;
 
-    const auto birthDate = [](const QString& month, int day, int year) {
-        return QStringLiteral("%1 %2, %3").arg(month).arg(day).arg(year);
-    };
-    const auto birthTime = [](QComboBox* hour, QComboBox* minute, QComboBox* second) {
-        return hour->currentText() + u':' + minute->currentText() + u':' + second->currentText();
-    };
-    result->txtUserM->setText(nameM);
-    result->txtDOBM->setText(birthDate(monthNameM, dayM, yearM));
-    result->txtTOBM->setText(birthTime(cboMHH, cboMMM, cboMSS));
-    result->txtCityM->setText(txtMCity->text());
-    result->txtStateM->setText(txtMState->text());
-    result->txtCountryM->setText(txtMCountry->text());
-    result->txtMoonM->setText(QString::fromStdString(state.MoonSignM));
-    result->txtUserF->setText(nameF);
-    result->txtDOBF->setText(birthDate(monthNameF, dayF, yearF));
-    result->txtTOBF->setText(birthTime(cboFHH, cboFMM, cboFSS));
-    result->txtCityF->setText(txtFCity->text());
-    result->txtStateF->setText(txtFState->text());
-    result->txtCountryF->setText(txtFCountry->text());
-    result->txtMoonF->setText(QString::fromStdString(state.MoonSignF));
-
     close();
-    result->cmdMoonCompatibilityAnalysis->setFocus();
     ProgramWindows::SetWelcomePanelVisible(false);
 }
 

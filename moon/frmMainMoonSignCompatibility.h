@@ -18,7 +18,8 @@ class frmMainMoonSignCompatibility : public ProgramWindow {
 public:
     frmMainMoonSignCompatibility();
 
-    // Checks every entry, works out both moon signs, fills the result screen and opens it.
+    // Checks every entry and hands the couple as entered to a fresh result screen, which
+    // opens in place of this one.
     void Calculate();
 
     QLabel* Label62 = nullptr;

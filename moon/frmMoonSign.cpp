@@ -1,6 +1,6 @@
 #include "moon/frmMoonSign.h"
 
-#include "moon/MoonState.h"
+#include "moon/frmSaveMoonSign.h"
 #include "shell/ClickableLabel.h"
 #include "shell/ReadableLabel.h"
 #include "shell/CopyGuard.h"
@@ -200,7 +200,7 @@ frmMoonSign::frmMoonSign()
     }
 
     buildMenus();
-    LoadResult();
+    ShowInterpretation();
 }
 
 frmMoonSign::~frmMoonSign() = default;
@@ -268,28 +268,42 @@ void frmMoonSign::buildMenus()
     modHelp::AddSharedMenus(bar, objectName());
 }
 
-void frmMoonSign::LoadResult()
+void frmMoonSign::ShowResult(const MoonCouple& couple)
 {
+    m_result = ComputeMoonResult(couple);
     ShowInterpretation();
 
-    MoonState& state = TheMoonState();
-    const QString signM = QString::fromStdString(state.MoonSignM);
-    const QString signF = QString::fromStdString(state.MoonSignF);
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    const QString signM = text(m_result.MoonSignM);
+    const QString signF = text(m_result.MoonSignF);
     txtMoonM->setText(signM);
     ShowSignPicture(picMaleMoonSign, signM);
     txtMoonF->setText(signF);
     ShowSignPicture(picFemaleMoonSign, signF);
     Label2->setText(QStringLiteral("Compatibility of  ") + signM + QStringLiteral(" With ") + signF);
 
-    if (modMoonSignWestern::MatchMoonSigns(state.MoonSignM, state.MoonSignF, state.PairResult)) {
-        lblPercentage->setText(QString::fromStdString(state.PairResult.Percentage));
-        lblComment->setText(QString::fromStdString(state.PairResult.Rating));
-        lblDescription->setText(QString::fromStdString(state.PairResult.Interpretation));
-    }
+    lblPercentage->setText(text(m_result.Pair.Percentage));
+    lblComment->setText(text(m_result.Pair.Rating));
+    lblDescription->setText(text(m_result.Pair.Interpretation));
     // The screen opens on this button; a screen reader hears the result it shows with it.
     cmdMoonCompatibilityAnalysis->setAccessibleDescription(Label2->text().simplified() + QStringLiteral(". ") +
                                                           Label1->text() + u' ' + lblPercentage->text() +
                                                           QStringLiteral(". ") + lblComment->text());
+
+    const auto details = [&text](const MoonPartner& partner, QLineEdit* name, QLineEdit* birthDate,
+                                 QLineEdit* birthTime, QLineEdit* city, QLineEdit* state, QLineEdit* country) {
+        name->setText(text(partner.Name));
+        birthDate->setText(text(BirthDateText(partner)));
+        birthTime->setText(text(BirthTimeText(partner)));
+        city->setText(text(partner.City));
+        state->setText(text(partner.State));
+        country->setText(text(partner.Country));
+    };
+    details(couple.M, txtUserM, txtDOBM, txtTOBM, txtCityM, txtStateM, txtCountryM);
+    details(couple.F, txtUserF, txtDOBF, txtTOBF, txtCityF, txtStateF, txtCountryF);
+
+    // The screen opens on its analysis button, which carries the result for a screen reader.
+    cmdMoonCompatibilityAnalysis->setFocus();
 }
 
 void frmMoonSign::ShowSignPicture(SignPictureLabel* box, const QString& sign)
@@ -322,5 +336,6 @@ void frmMoonSign::Back()
 void frmMoonSign::Print()
 {
     // The report opens in front; this screen stays visible behind it.
-    ProgramWindows::Open(ProgramWindowId::frmSaveMoonSign);
+    ProgramWindows::Open<frmSaveMoonSign>(ProgramWindowId::frmSaveMoonSign,
+                                          [this](frmSaveMoonSign& report) { report.ShowReport(m_result); });
 }

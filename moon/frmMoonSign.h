@@ -1,5 +1,6 @@
 #pragma once
 
+#include "moon/MoonCouple.h"
 #include "shell/ProgramWindow.h"
 
 #include <QStringList>
@@ -41,13 +42,19 @@ private:
 class frmMoonSign : public ProgramWindow {
     Q_OBJECT
 public:
-    // Loads the screen for the moon signs of the latest calculation.
     frmMoonSign();
     ~frmMoonSign() override;
+
+    // Works out the couple's moon signs and pair result and shows them with the couple's
+    // birth details, the interpretation panel in front.
+    void ShowResult(const MoonCouple& couple);
+    // What the screen shows.
+    const MoonResult& result() const { return m_result; }
 
     void ShowInterpretation(); // brings Frame2 to the front
     void ShowBirthDetails();   // brings Frame1 to the front
     void Back();
+    // Opens the report of this screen's result in front of it.
     void Print();
 
     QPushButton* cmdMoonCompatibilityAnalysis = nullptr;
@@ -95,8 +102,8 @@ private:
     QGroupBox* buildDetailsFrame(const QString& name, const QString& title, const QString& suffix,
                                  SignPictureLabel*& picture, std::array<QLineEdit*, 7>& boxes);
     void buildMenus();
-    void LoadResult();
     void ShowSignPicture(SignPictureLabel* box, const QString& sign);
 
     QStackedLayout* m_panels = nullptr;
+    MoonResult m_result;
 };

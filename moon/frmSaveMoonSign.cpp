@@ -1,11 +1,8 @@
 #include "moon/frmSaveMoonSign.h"
 
-#include "moon/frmMoonSign.h"
+#include "moon/MoonCouple.h"
 #include "report/ReportComposer.h"
 #include "shell/Messages.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 const QColor kHeading(255, 0, 0);
@@ -15,16 +12,19 @@ frmSaveMoonSign::frmSaveMoonSign()
     : ReportWindow({ProgramWindowId::frmSaveMoonSign, QStringLiteral("Zel Moon Sign Compatibility"), QSize(9600, 7200),
                     ProgramWindowId::frmMoonSign, ApplicationTitle})
 {
-    Compose();
 }
 
-void frmSaveMoonSign::Compose()
+void frmSaveMoonSign::ShowReport(const MoonResult& result)
 {
-    auto* result = ProgramWindows::Find<frmMoonSign>(ProgramWindowId::frmMoonSign);
-    if (!result)
-        return;
+    RTB->clear();
+    ComposeMoonReport(RTB, result);
+    ShowFromTop();
+}
 
-    ReportComposer report(RTB);
+void ComposeMoonReport(QTextEdit* view, const MoonResult& result)
+{
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    ReportComposer report(view);
     const auto heading = [&report](const QString& text) {
         report.setBold(true);
         report.setColour(kHeading);
@@ -39,30 +39,25 @@ void frmSaveMoonSign::Compose()
         report.write(value);
         report.lineBreak(breaks);
     };
-    const auto partner = [&labelled](QLineEdit* name, QLineEdit* birthDate, QLineEdit* birthTime, QLineEdit* city,
-                                     QLineEdit* state, QLineEdit* country, QLineEdit* moonSign) {
-        labelled(QStringLiteral("Name :"), name->text());
-        labelled(QStringLiteral("Date of Birth :"), birthDate->text());
-        labelled(QStringLiteral("Time of Birth :"), birthTime->text());
-        labelled(QStringLiteral("City :"), city->text());
-        labelled(QStringLiteral("State :"), state->text());
-        labelled(QStringLiteral("Country :"), country->text());
-        labelled(QStringLiteral("Moon Sign :"), moonSign->text());
+    const auto details = [&labelled, &text](const MoonPartner& partner, const std::string& moonSign) {
+        labelled(QStringLiteral("Name :"), text(partner.Name));
+        labelled(QStringLiteral("Date of Birth :"), text(BirthDateText(partner)));
+        labelled(QStringLiteral("Time of Birth :"), text(BirthTimeText(partner)));
+        labelled(QStringLiteral("City :"), text(partner.City));
+        labelled(QStringLiteral("State :"), text(partner.State));
+        labelled(QStringLiteral("Country :"), text(partner.Country));
+        labelled(QStringLiteral("Moon Sign :"), text(moonSign));
     };
 
     report.moveToEnd();
     heading(QStringLiteral("Your Moon Sign Details"));
-    partner(result->txtUserM, result->txtDOBM, result->txtTOBM, result->txtCityM, result->txtStateM,
-            result->txtCountryM, result->txtMoonM);
+    details(result.Couple.M, result.MoonSignM);
     heading(QStringLiteral("Your Partner's Moon Sign Details"));
-    partner(result->txtUserF, result->txtDOBF, result->txtTOBF, result->txtCityF, result->txtStateF,
-            result->txtCountryF, result->txtMoonF);
+    details(result.Couple.F, result.MoonSignF);
     heading(QStringLiteral("Moon Sign Compatibility Interpretation"));
-    labelled(QStringLiteral("Percentage of Compatibility :"), result->lblPercentage->text());
-    labelled(QStringLiteral("Compatibility of ") + result->txtMoonM->text() + QStringLiteral(" With ") +
-                 result->txtMoonF->text() + u':',
-             result->lblComment->text());
-    labelled(QStringLiteral("Detailed Analysis"), result->lblDescription->text(), 1);
-
-    ShowFromTop();
+    labelled(QStringLiteral("Percentage of Compatibility :"), text(result.Pair.Percentage));
+    labelled(QStringLiteral("Compatibility of ") + text(result.MoonSignM) + QStringLiteral(" With ") +
+                 text(result.MoonSignF) + u':',
+             text(result.Pair.Rating));
+    labelled(QStringLiteral("Detailed Analysis"), text(result.Pair.Interpretation), 1);
 }

@@ -24,6 +24,12 @@ inline constexpr std::array<std::int16_t, YearCount> NewMoonYears = [] {
 // The month indexes, 0 = January to 11 = December.
 inline constexpr std::array<std::int16_t, 12> NewMoonMonths{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
+// The month names by month index, as the entry screen lists them.
+inline constexpr std::array<std::string_view, 12> MonthNames{
+    "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December",
+};
+
 // NewMoonDayTable[year index][month index]: the day of the month of the month's first new
 // moon; 0 for a month without one. The values are data and are used exactly as listed.
 inline constexpr std::array<std::array<std::int16_t, 12>, YearCount> NewMoonDayTable{{

@@ -47,14 +47,14 @@ std::string partnerBlock(std::string_view title, const std::string& fullName, co
     return block;
 }
 
-void storeDates(const NumerologyEntries& entries, NumerologyReadingState& state)
+void storeDates(const NumerologyCouple& couple, NumerologyResult& result)
 {
-    state.DayM = TrimBlanks(entries.DayM);
-    state.MonthM = TrimBlanks(entries.MonthM);
-    state.YearM = TrimBlanks(entries.YearM);
-    state.DayF = TrimBlanks(entries.DayF);
-    state.MonthF = TrimBlanks(entries.MonthF);
-    state.YearF = TrimBlanks(entries.YearF);
+    result.DayM = TrimBlanks(couple.DayM);
+    result.MonthM = TrimBlanks(couple.MonthM);
+    result.YearM = TrimBlanks(couple.YearM);
+    result.DayF = TrimBlanks(couple.DayF);
+    result.MonthF = TrimBlanks(couple.MonthF);
+    result.YearF = TrimBlanks(couple.YearF);
 }
 
 } // namespace
@@ -68,64 +68,91 @@ std::string TrimBlanks(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-void ComputeLifePath(const NumerologyEntries& entries, NumerologyReadingState& state)
+void ComputeLifePath(const NumerologyCouple& couple, NumerologyResult& result)
 {
-    storeDates(entries, state);
-    state.LifePathM = modNumerology::SingleDigitNumber(state.DayM, state.MonthM, state.YearM);
-    state.LifePathF = modNumerology::SingleDigitNumber(state.DayF, state.MonthF, state.YearF);
-    state.LifePathKey = modNumerology::PairKey(state.LifePathM, state.LifePathF);
-    state.LifePathInterpretation = std::string(modNumerology::CombinationText(state.LifePathKey));
+    storeDates(couple, result);
+    result.LifePathM = modNumerology::SingleDigitNumber(result.DayM, result.MonthM, result.YearM);
+    result.LifePathF = modNumerology::SingleDigitNumber(result.DayF, result.MonthF, result.YearF);
+    result.LifePathKey = modNumerology::PairKey(result.LifePathM, result.LifePathF);
+    result.LifePathInterpretation = std::string(modNumerology::CombinationText(result.LifePathKey));
 }
 
-void ComputeDestiny(const NumerologyEntries& entries, NumerologyReadingState& state)
+void ComputeDestiny(const NumerologyCouple& couple, NumerologyResult& result)
 {
-    storeDates(entries, state);
-    state.DestinyNameM = TrimBlanks(entries.FirstM) + TrimBlanks(entries.MiddleM) + TrimBlanks(entries.LastM);
-    state.DestinyNameF = TrimBlanks(entries.FirstF) + TrimBlanks(entries.MiddleF) + TrimBlanks(entries.LastF);
-    state.DestinyM = modNumerology::StringToNumber(modNumerology::UpperCaseLatin(state.DestinyNameM));
-    state.DestinyF = modNumerology::StringToNumber(modNumerology::UpperCaseLatin(state.DestinyNameF));
-    state.DestinyKey = modNumerology::PairKey(state.DestinyM, state.DestinyF);
-    state.DestinyInterpretation = std::string(modNumerology::CombinationText(state.DestinyKey));
+    storeDates(couple, result);
+    result.DestinyNameM = TrimBlanks(couple.FirstM) + TrimBlanks(couple.MiddleM) + TrimBlanks(couple.LastM);
+    result.DestinyNameF = TrimBlanks(couple.FirstF) + TrimBlanks(couple.MiddleF) + TrimBlanks(couple.LastF);
+    result.DestinyM = modNumerology::StringToNumber(modNumerology::UpperCaseLatin(result.DestinyNameM));
+    result.DestinyF = modNumerology::StringToNumber(modNumerology::UpperCaseLatin(result.DestinyNameF));
+    result.DestinyKey = modNumerology::PairKey(result.DestinyM, result.DestinyF);
+    result.DestinyInterpretation = std::string(modNumerology::CombinationText(result.DestinyKey));
 }
 
-void ComputeFullNames(const NumerologyEntries& entries, NumerologyReadingState& state)
+void ComputeFullNames(const NumerologyCouple& couple, NumerologyResult& result)
 {
     // An empty middle name leaves two spaces between first and last name.
-    state.FullNameM = TrimBlanks(entries.FirstM) + " " + TrimBlanks(entries.MiddleM) + " " + TrimBlanks(entries.LastM);
-    state.FullNameF = TrimBlanks(entries.FirstF) + " " + TrimBlanks(entries.MiddleF) + " " + TrimBlanks(entries.LastF);
-    storeDates(entries, state);
+    result.FullNameM = TrimBlanks(couple.FirstM) + " " + TrimBlanks(couple.MiddleM) + " " + TrimBlanks(couple.LastM);
+    result.FullNameF = TrimBlanks(couple.FirstF) + " " + TrimBlanks(couple.MiddleF) + " " + TrimBlanks(couple.LastF);
+    storeDates(couple, result);
 }
 
-std::string LifePathResultText(const NumerologyReadingState& state)
+NumerologyResult ComputeNumerology(const NumerologyCouple& couple)
 {
-    return resultText("LifePath Compatibility Combination: ", state.LifePathM, state.LifePathF,
-                      state.LifePathInterpretation);
+    NumerologyResult result;
+    ComputeLifePath(couple, result);
+    ComputeDestiny(couple, result);
+    ComputeFullNames(couple, result);
+    return result;
 }
 
-std::string DestinyResultText(const NumerologyReadingState& state)
+std::string_view ReadingCaption(NumerologyReading reading)
 {
-    return resultText("Destiny Compatibility Combination: ", state.DestinyM, state.DestinyF,
-                      state.DestinyInterpretation);
+    return reading == NumerologyReading::LifePath ? LifePathCaption : DestinyCaption;
 }
 
-ReportRuns PartnerBlocks(const NumerologyReadingState& state)
+std::string ReadingText(NumerologyReading reading, const NumerologyResult& result)
+{
+    return reading == NumerologyReading::LifePath ? LifePathResultText(result) : DestinyResultText(result);
+}
+
+std::string LifePathResultText(const NumerologyResult& result)
+{
+    return resultText("LifePath Compatibility Combination: ", result.LifePathM, result.LifePathF,
+                      result.LifePathInterpretation);
+}
+
+std::string DestinyResultText(const NumerologyResult& result)
+{
+    return resultText("Destiny Compatibility Combination: ", result.DestinyM, result.DestinyF,
+                      result.DestinyInterpretation);
+}
+
+ReportRuns PartnerBlocks(const NumerologyResult& result)
 {
     return {
-        {partnerBlock("Male Information", state.FullNameM, state.MonthM, state.DayM, state.YearM), false},
-        {partnerBlock("Female Information", state.FullNameF, state.MonthF, state.DayF, state.YearF), false},
+        {partnerBlock("Male Information", result.FullNameM, result.MonthM, result.DayM, result.YearM), false},
+        {partnerBlock("Female Information", result.FullNameF, result.MonthF, result.DayF, result.YearF), false},
     };
 }
 
-ReportRuns LifePathSection(const NumerologyReadingState& state)
+ReportRuns LifePathSection(const NumerologyResult& result)
 {
-    return section("LifePath Compatibility Number Combination is ", state.LifePathM, state.LifePathF,
-                   state.LifePathInterpretation);
+    return section("LifePath Compatibility Number Combination is ", result.LifePathM, result.LifePathF,
+                   result.LifePathInterpretation);
 }
 
-ReportRuns DestinySection(const NumerologyReadingState& state)
+ReportRuns DestinySection(const NumerologyResult& result)
 {
-    return section("Destiny Compatibility Combination is ", state.DestinyM, state.DestinyF,
-                   state.DestinyInterpretation);
+    return section("Destiny Compatibility Combination is ", result.DestinyM, result.DestinyF,
+                   result.DestinyInterpretation);
+}
+
+ReportRuns ComprehensiveReport(const NumerologyResult& result)
+{
+    ReportRuns runs = PartnerBlocks(result);
+    for (const ReportRuns& part : {LifePathSection(result), DestinySection(result)})
+        runs.insert(runs.end(), part.begin(), part.end());
+    return runs;
 }
 
 } // namespace NumerologyReadings

@@ -4,7 +4,6 @@
 #include "numerology/frmSaveDocumentMarriageCompatibility.h"
 #include "report/ReportComposer.h"
 #include "report/modRTB.h"
-#include "shell/frmMDI.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -55,6 +54,14 @@ frmDispMarriageCompatibility::frmDispMarriageCompatibility()
     Label61 = labels.Label61;
 }
 
+void frmDispMarriageCompatibility::ShowReading(NumerologyReading reading, const NumerologyCouple& couple)
+{
+    const std::string_view caption = NumerologyReadings::ReadingCaption(reading);
+    setWindowTitle(QString::fromLatin1(caption.data(), qsizetype(caption.size())));
+    const NumerologyResult result = NumerologyReadings::ComputeNumerology(couple);
+    SetText(QString::fromStdString(NumerologyReadings::ReadingText(reading, result)));
+}
+
 void frmDispMarriageCompatibility::SetText(const QString& text)
 {
     txtDisp->clear();
@@ -77,8 +84,7 @@ void frmDispMarriageCompatibility::ExitProgram()
     close();
     if (ProgramWindow* entry = ProgramWindows::Find(ProgramWindowId::frmMainMarriageCompatibility))
         entry->hide();
-    if (frmMDI* main = frmMDI::instance())
-        main->close();
+    emit programExitRequested();
 }
 
 bool frmDispMarriageCompatibility::eventFilter(QObject* watched, QEvent* event)

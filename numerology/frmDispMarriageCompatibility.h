@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numerology/NumerologyReadings.h"
 #include "report/ReportWindow.h"
 
 class ClickableLabel;
@@ -14,13 +15,15 @@ class frmDispMarriageCompatibility : public ReportWindow {
 public:
     frmDispMarriageCompatibility();
 
+    // Works out the reading of the couple and shows it, with the reading's caption.
+    void ShowReading(NumerologyReading reading, const NumerologyCouple& couple);
     // Replaces the whole text; "\r\n" breaks lines.
     void SetText(const QString& text);
     // The whole text, lines broken by "\r\n".
     QString Text() const;
 
     void PrintDirect();
-    // Closes this screen, hides the entry screen and closes the main window.
+    // Closes this screen, hides the entry screen and asks the main window to end the program.
     void ExitProgram();
 
     // The reading's text: the report window's view under the name this screen gives it.

@@ -321,69 +321,43 @@ bool frmMainMarriageCompatibility::ValidateEntries()
     return true;
 }
 
-NumerologyEntries frmMainMarriageCompatibility::Entries() const
+NumerologyCouple frmMainMarriageCompatibility::Couple() const
 {
-    NumerologyEntries e;
-    e.FirstM = entered(txtMF);
-    e.MiddleM = entered(txtMM);
-    e.LastM = entered(txtML);
-    e.MonthM = entered(cboMM);
-    e.DayM = entered(cboMD);
-    e.YearM = entered(cboMY);
-    e.FirstF = entered(txtFF);
-    e.MiddleF = entered(txtFM);
-    e.LastF = entered(txtFL);
-    e.MonthF = entered(cboFM);
-    e.DayF = entered(cboFD);
-    e.YearF = entered(cboFY);
-    return e;
+    NumerologyCouple c;
+    c.FirstM = entered(txtMF);
+    c.MiddleM = entered(txtMM);
+    c.LastM = entered(txtML);
+    c.MonthM = entered(cboMM);
+    c.DayM = entered(cboMD);
+    c.YearM = entered(cboMY);
+    c.FirstF = entered(txtFF);
+    c.MiddleF = entered(txtFM);
+    c.LastF = entered(txtFL);
+    c.MonthF = entered(cboFM);
+    c.DayF = entered(cboFD);
+    c.YearF = entered(cboFY);
+    return c;
 }
 
 void frmMainMarriageCompatibility::LifePathReading()
 {
-    if (!ValidateEntries())
-        return;
-    NumerologyReadings::ComputeLifePath(Entries(), m_state);
-
-    if (m_state.Comprehensive) {
-        if (auto* report = ProgramWindows::Find<frmSaveDocumentMarriageCompatibility>(
-                Id::frmSaveDocumentMarriageCompatibility)) {
-            report->MoveToEnd();
-            report->Write(NumerologyReadings::LifePathSection(m_state));
-        }
-        return;
-    }
-
-    auto* result = ProgramWindows::Open<frmDispMarriageCompatibility>(Id::frmDispMarriageCompatibility);
-    if (!result)
-        return;
-    result->setWindowTitle(QString::fromLatin1(NumerologyReadings::LifePathCaption.data(),
-                                               qsizetype(NumerologyReadings::LifePathCaption.size())));
-    result->SetText(QString::fromStdString(NumerologyReadings::LifePathResultText(m_state)));
-    hide();
+    startReading(NumerologyReading::LifePath);
 }
 
 void frmMainMarriageCompatibility::DestinyReading()
 {
+    startReading(NumerologyReading::Destiny);
+}
+
+void frmMainMarriageCompatibility::startReading(NumerologyReading reading)
+{
     if (!ValidateEntries())
         return;
-    NumerologyReadings::ComputeDestiny(Entries(), m_state);
-
-    if (m_state.Comprehensive) {
-        if (auto* report = ProgramWindows::Find<frmSaveDocumentMarriageCompatibility>(
-                Id::frmSaveDocumentMarriageCompatibility)) {
-            report->MoveToEnd();
-            report->Write(NumerologyReadings::DestinySection(m_state));
-        }
+    const NumerologyCouple couple = Couple();
+    if (!ProgramWindows::Open<frmDispMarriageCompatibility>(
+            Id::frmDispMarriageCompatibility,
+            [&](frmDispMarriageCompatibility& result) { result.ShowReading(reading, couple); }))
         return;
-    }
-
-    auto* result = ProgramWindows::Open<frmDispMarriageCompatibility>(Id::frmDispMarriageCompatibility);
-    if (!result)
-        return;
-    result->setWindowTitle(QString::fromLatin1(NumerologyReadings::DestinyCaption.data(),
-                                               qsizetype(NumerologyReadings::DestinyCaption.size())));
-    result->SetText(QString::fromStdString(NumerologyReadings::DestinyResultText(m_state)));
     hide();
 }
 
@@ -391,24 +365,10 @@ void frmMainMarriageCompatibility::ComprehensiveReading()
 {
     if (!ValidateEntries())
         return;
-    NumerologyReadings::ComputeFullNames(Entries(), m_state);
-
-    // The document is always started empty, even should a report window still be open.
-    auto* report = ProgramWindows::Find<frmSaveDocumentMarriageCompatibility>(Id::frmSaveDocumentMarriageCompatibility);
-    if (report)
-        report->Clear();
-    else
-        report = ProgramWindows::Open<frmSaveDocumentMarriageCompatibility>(Id::frmSaveDocumentMarriageCompatibility);
-    if (!report)
+    const NumerologyCouple couple = Couple();
+    if (!ProgramWindows::Open<frmSaveDocumentMarriageCompatibility>(
+            Id::frmSaveDocumentMarriageCompatibility,
+            [&couple](frmSaveDocumentMarriageCompatibility& report) { report.ShowReport(couple); }))
         return;
-
-    m_state.Comprehensive = true;
-    report->Write(NumerologyReadings::PartnerBlocks(m_state));
-    LifePathReading();
-    DestinyReading();
-    m_state.Comprehensive = false;
-
-    report->ShowFromTop();
-    ProgramWindows::Open(Id::frmSaveDocumentMarriageCompatibility);
     hide();
 }

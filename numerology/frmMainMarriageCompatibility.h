@@ -22,15 +22,15 @@ public:
     // puts the focus there.
     bool ValidateEntries();
 
-    // Each shows its reading in the result screen; the comprehensive reading writes both
-    // into a report document.
+    // Each hands the couple as entered to the window that shows its reading: the result
+    // screen for the life-path and destiny readings, the report window for the
+    // comprehensive one. This screen then hides, keeping its entries.
     void LifePathReading();
     void DestinyReading();
     void ComprehensiveReading();
 
     // The fields as entered.
-    NumerologyEntries Entries() const;
-    const NumerologyReadingState& ReadingState() const { return m_state; }
+    NumerologyCouple Couple() const;
 
     QLabel* Label11 = nullptr;
 
@@ -79,6 +79,5 @@ private:
     void buildMenus();
     QWidget* buildTopRow();
     QWidget* buildBottomFrame();
-
-    NumerologyReadingState m_state;
+    void startReading(NumerologyReading reading);
 };

@@ -51,21 +51,13 @@ frmSaveDocumentMarriageCompatibility::frmSaveDocumentMarriageCompatibility()
     Label61 = labels.Label61;
 }
 
-void frmSaveDocumentMarriageCompatibility::Write(const ReportRuns& runs)
+void frmSaveDocumentMarriageCompatibility::ShowReport(const NumerologyCouple& couple)
 {
+    RTB->clear();
     ReportComposer composer(RTB);
-    for (const ReportRun& run : runs) {
+    for (const ReportRun& run : NumerologyReadings::ComprehensiveReport(NumerologyReadings::ComputeNumerology(couple))) {
         composer.setBold(run.bold);
         composer.write(QString::fromStdString(run.text));
     }
-}
-
-void frmSaveDocumentMarriageCompatibility::MoveToEnd()
-{
-    ReportComposer(RTB).moveToEnd();
-}
-
-void frmSaveDocumentMarriageCompatibility::Clear()
-{
-    RTB->clear();
+    ShowFromTop();
 }

@@ -16,12 +16,9 @@ class frmSaveDocumentMarriageCompatibility : public ReportWindow {
 public:
     frmSaveDocumentMarriageCompatibility();
 
-    // Writes the runs at the insertion point, each in its weight.
-    void Write(const ReportRuns& runs);
-    // Moves the insertion point to the end of the document.
-    void MoveToEnd();
-    // Empties the document for a new reading.
-    void Clear();
+    // Composes the comprehensive reading of the couple into an empty document: both
+    // partners, then the life-path and destiny sections.
+    void ShowReport(const NumerologyCouple& couple);
 
     QPushButton* cmdBack = nullptr;
     QLabel* Label1 = nullptr;

@@ -8,20 +8,9 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 
-namespace {
-constexpr const char* kWindowNames[ProgramWindowCount] = {
-    "frmSaveChineseZodiac",          "frmSaveDocumentMarriageCompatibility",
-    "frmSaveMoonSign",               "frmSaveZodiacCompatibility",
-    "frmSunSignZodiacCompatibility", "frmDispMarriageCompatibility",
-    "frmchiness",                    "frmmainChineseZodiac",
-    "frmMainMarriageCompatibility",  "frmMainMoonSignCompatibility",
-    "frmMainZodiacCompatibility",    "frmMoonSign",
-};
-} // namespace
-
 QString ProgramWindowName(ProgramWindowId id)
 {
-    return QString::fromLatin1(kWindowNames[static_cast<int>(id)]);
+    return QString::fromLatin1(ProgramWindowNames[static_cast<int>(id)]);
 }
 
 ProgramWindow::ProgramWindow(ProgramWindowId id, const QString& caption, QSize clientTwips)

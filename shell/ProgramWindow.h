@@ -5,23 +5,39 @@
 #include <QMdiSubWindow>
 #include <QSize>
 
+#include <functional>
+#include <iterator>
+
 // The twelve program windows, in the order in which the main window closes them: every
 // window that shows another one again when it closes comes before the window it shows.
+// One table gives both the ids and the windows' names (each window's class and object name),
+// so the two cannot fall out of step.
+#define ZEL_PROGRAM_WINDOWS(WINDOW)                                                            \
+    WINDOW(frmSaveChineseZodiac)                                                               \
+    WINDOW(frmSaveDocumentMarriageCompatibility)                                               \
+    WINDOW(frmSaveMoonSign)                                                                    \
+    WINDOW(frmSaveZodiacCompatibility)                                                         \
+    WINDOW(frmSunSignZodiacCompatibility)                                                      \
+    WINDOW(frmDispMarriageCompatibility)                                                       \
+    WINDOW(frmchiness)                                                                         \
+    WINDOW(frmmainChineseZodiac)                                                               \
+    WINDOW(frmMainMarriageCompatibility)                                                       \
+    WINDOW(frmMainMoonSignCompatibility)                                                       \
+    WINDOW(frmMainZodiacCompatibility)                                                         \
+    WINDOW(frmMoonSign)
+
 enum class ProgramWindowId {
-    frmSaveChineseZodiac,
-    frmSaveDocumentMarriageCompatibility,
-    frmSaveMoonSign,
-    frmSaveZodiacCompatibility,
-    frmSunSignZodiacCompatibility,
-    frmDispMarriageCompatibility,
-    frmchiness,
-    frmmainChineseZodiac,
-    frmMainMarriageCompatibility,
-    frmMainMoonSignCompatibility,
-    frmMainZodiacCompatibility,
-    frmMoonSign,
+#define ZEL_PROGRAM_WINDOW_ID(name) name,
+    ZEL_PROGRAM_WINDOWS(ZEL_PROGRAM_WINDOW_ID)
+#undef ZEL_PROGRAM_WINDOW_ID
 };
-inline constexpr int ProgramWindowCount = 12;
+// Each window's name, by id.
+inline constexpr const char* ProgramWindowNames[] = {
+#define ZEL_PROGRAM_WINDOW_NAME(name) #name,
+    ZEL_PROGRAM_WINDOWS(ZEL_PROGRAM_WINDOW_NAME)
+#undef ZEL_PROGRAM_WINDOW_NAME
+};
+inline constexpr int ProgramWindowCount = int(std::size(ProgramWindowNames));
 
 QString ProgramWindowName(ProgramWindowId id);
 
@@ -47,6 +63,8 @@ public:
 signals:
     // The window is closing: windows that only make sense beside it close too.
     void aboutToClose();
+    // The user asked from this window to end the whole program; the main window closes.
+    void programExitRequested();
 
 protected:
     // The widget that holds the window's controls.
@@ -79,11 +97,23 @@ namespace ProgramWindows {
 
 // Opens the window (creating it on first use), shows and activates it.
 ProgramWindow* Open(ProgramWindowId id);
+// Opens the window as Open does, handing it first what it is to show: prepare runs before
+// a new window is sized and placed and before the window is shown, so it appears with
+// its content (a result from its couple, a report from its result).
+ProgramWindow* Open(ProgramWindowId id, const std::function<void(ProgramWindow&)>& prepare);
 // The open window of that kind, or nullptr.
 ProgramWindow* Find(ProgramWindowId id);
 
 template <class Window>
 Window* Open(ProgramWindowId id) { return qobject_cast<Window*>(Open(id)); }
+template <class Window>
+Window* Open(ProgramWindowId id, const std::function<void(Window&)>& prepare)
+{
+    return qobject_cast<Window*>(Open(id, [&prepare](ProgramWindow& window) {
+        if (auto* opened = qobject_cast<Window*>(&window))
+            prepare(*opened);
+    }));
+}
 template <class Window>
 Window* Find(ProgramWindowId id) { return qobject_cast<Window*>(Find(id)); }
 

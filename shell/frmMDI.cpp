@@ -322,19 +322,26 @@ ProgramWindow* frmMDI::programWindow(ProgramWindowId id) const
     return window && !window->isClosed() ? window : nullptr;
 }
 
-ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id)
+ProgramWindow* frmMDI::openProgramWindow(ProgramWindowId id, const std::function<void(ProgramWindow&)>& prepare)
 {
     const int slot = static_cast<int>(id);
     ProgramWindow* window = programWindow(id);
-    if (!window) {
+    const bool created = !window;
+    if (created) {
         if (!m_factories[slot])
             return nullptr;
         window = m_factories[slot]();
         m_windows[slot] = window;
         m_mdiArea->addSubWindow(window);
+    }
+    // The window takes what it is to show before it is sized, so its size fits its content.
+    if (prepare)
+        prepare(*window);
+    if (created) {
         window->place();
         connect(window, &QObject::destroyed, this, &frmMDI::showMenusOfActiveWindow, Qt::QueuedConnection);
         connect(window, &QObject::destroyed, this, &frmMDI::keepFocusInSight, Qt::QueuedConnection);
+        connect(window, &ProgramWindow::programExitRequested, this, &QWidget::close);
     }
     window->show();
     m_mdiArea->setActiveSubWindow(window);
@@ -494,6 +501,12 @@ ProgramWindow* Open(ProgramWindowId id)
 {
     frmMDI* main = frmMDI::instance();
     return main ? main->openProgramWindow(id) : nullptr;
+}
+
+ProgramWindow* Open(ProgramWindowId id, const std::function<void(ProgramWindow&)>& prepare)
+{
+    frmMDI* main = frmMDI::instance();
+    return main ? main->openProgramWindow(id, prepare) : nullptr;
 }
 
 ProgramWindow* Find(ProgramWindowId id)

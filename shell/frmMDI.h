@@ -24,17 +24,22 @@ public:
     frmMDI();
     ~frmMDI() override;
 
-    // The one main window, while it exists.
+    // The one main window, while it exists: the registry that ProgramWindows (ProgramWindow.h)
+    // opens and finds program windows in. Program windows use those functions, not this.
     static frmMDI* instance();
 
     // Teaches the registry how to create a program window. A program whose windows are
     // not registered opens nothing.
     void setWindowFactory(ProgramWindowId id, WindowFactory factory);
 
-    ProgramWindow* openProgramWindow(ProgramWindowId id);
+    // Opens the window (created on first use by its factory), shows and activates it.
+    // prepare, when given, runs before a new window is placed and before it is shown.
+    ProgramWindow* openProgramWindow(ProgramWindowId id,
+                                     const std::function<void(ProgramWindow&)>& prepare = {});
     ProgramWindow* programWindow(ProgramWindowId id) const;
 
-    // Closes every open program window in ProgramWindowOrder.
+    // Closes every open program window, in the order of ProgramWindowId (report windows
+    // first, so each shows its screen again before that screen closes in turn).
     void CloseProgramWindows();
     // Opens the program of button index 0..3 (Chinese, moon sign, numerology, zodiac).
     void OpenProgram(int index);

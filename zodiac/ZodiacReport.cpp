@@ -1,30 +1,13 @@
 #include "zodiac/ZodiacReport.h"
 
 #include "report/ReportComposer.h"
-#include "zodiac/ZodiacState.h"
-#include "zodiac/frmSunSignZodiacCompatibility.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "zodiac/ZodiacCouple.h"
 
 namespace {
 
-// The row captions, in the order of ZodiacReportSource::Profile. "Rulling" is the
-// report's own spelling.
-constexpr std::array<const char*, 11> kRowCaptions{
-    "Element: ",       "Rulling Planet: ", "Positive Traits: ", "Negative Traits: ",
-    "Lucky Number: ",  "Lucky Color: ",    "Lucky Day: ",       "Compatibility: ",
-    "Famous Person Born In This Sign: ", "Birth Stone: ", "Quality: ",
-};
-
-ZodiacReportSource::Profile readProfile(const frmSunSignZodiacCompatibility::PartnerControls& c)
+QString text(const std::string& value)
 {
-    return {
-        c.txtElement->text(),         c.txtRulingPlanet->text(),  c.txtPositiveTraits->toPlainText(),
-        c.txtNegativeTraits->toPlainText(), c.txtLuckyNumber->text(), c.txtLuckyColor->text(),
-        c.txtLuckyDay->text(),        c.txtCompatibility->text(), c.txtFamousPersons->toPlainText(),
-        c.txtBirthStone->text(),      c.txtQuality->text(),
-    };
+    return QString::fromStdString(value);
 }
 
 void heading(ReportComposer& out, const QString& text)
@@ -36,13 +19,27 @@ void heading(ReportComposer& out, const QString& text)
     out.lineBreak();
 }
 
-void profileRows(ReportComposer& out, const ZodiacReportSource::Profile& profile)
+void profileRows(ReportComposer& out, const modSunSign::SunSignProfile& profile)
 {
-    for (std::size_t row = 0; row < kRowCaptions.size(); ++row) {
+    // "Rulling" is the report's own spelling.
+    const std::pair<const char*, const std::string&> rows[] = {
+        {"Element: ", profile.Element},
+        {"Rulling Planet: ", profile.RulingPlanet},
+        {"Positive Traits: ", profile.PositiveTraits},
+        {"Negative Traits: ", profile.NegativeTraits},
+        {"Lucky Number: ", profile.LuckyNumber},
+        {"Lucky Color: ", profile.LuckyColor},
+        {"Lucky Day: ", profile.LuckyDay},
+        {"Compatibility: ", profile.Compatibility},
+        {"Famous Person Born In This Sign: ", profile.FamousPersons},
+        {"Birth Stone: ", profile.BirthStone},
+        {"Quality: ", profile.Quality},
+    };
+    for (const auto& [caption, value] : rows) {
         out.setColour(ReportColour::DarkCyan);
-        out.write(QString::fromLatin1(kRowCaptions[row]));
+        out.write(QString::fromLatin1(caption));
         out.setColour(ReportColour::Black);
-        out.write(profile[row]);
+        out.write(text(value));
         out.lineBreak();
     }
     out.lineBreak(); // a blank line closes the section
@@ -50,46 +47,30 @@ void profileRows(ReportComposer& out, const ZodiacReportSource::Profile& profile
 
 } // namespace
 
-ZodiacReportSource ReadZodiacReportSource(const frmSunSignZodiacCompatibility* screen)
-{
-    ZodiacReportSource source;
-    if (screen) {
-        source.profileM = readProfile(screen->partnerM());
-        source.profileF = readProfile(screen->partnerF());
-    }
-    const modSunSign::SunSignMatch& match = TheSunSignMatch();
-    source.percentage = QString::fromStdString(match.Percentage);
-    source.ratingWords = QString::fromStdString(match.RatingWords);
-    source.pairText = QString::fromStdString(match.PairText);
-    const ZodiacState& state = TheZodiacState();
-    source.signM = QString::fromStdString(state.SignM);
-    source.signF = QString::fromStdString(state.SignF);
-    return source;
-}
-
-void ComposeZodiacReport(QTextEdit* view, const ZodiacReportSource& source)
+void ComposeZodiacReport(QTextEdit* view, const ZodiacResult& result)
 {
     ReportComposer out(view);
 
     heading(out, QStringLiteral("Your Sun Sign Details"));
-    profileRows(out, source.profileM);
+    profileRows(out, result.ProfileM);
 
     heading(out, QStringLiteral("Your Partner's Sun Sign Details"));
-    profileRows(out, source.profileF);
+    profileRows(out, result.ProfileF);
 
     heading(out, QStringLiteral("You And Your Partner's Sun Sign Compatibility"));
     out.setColour(ReportColour::DarkCyan);
     out.write(QStringLiteral("You Have A Match Of: "));
     out.setColour(ReportColour::Black);
-    out.write(source.percentage); // empty for the special matches
+    out.write(text(result.Match.Percentage)); // empty for the special matches
     out.lineBreak();
 
     out.setColour(ReportColour::DarkCyan);
-    out.write(source.ratingWords);
+    out.write(text(result.Match.RatingWords));
     out.lineBreak(2);
-    out.write(QStringLiteral("You And Your Partner: ") + source.signM + QStringLiteral(" And ") + source.signF);
+    out.write(QStringLiteral("You And Your Partner: ") + text(result.SignM) + QStringLiteral(" And ") +
+              text(result.SignF));
     out.lineBreak();
 
     out.setColour(ReportColour::Black);
-    out.write(source.pairText);
+    out.write(text(result.Match.PairText));
 }

@@ -7,7 +7,8 @@
 #include "shell/modHelp.h"
 #include "shell/TabChain.h"
 #include "shell/TextField.h"
-#include "zodiac/ZodiacState.h"
+#include "zodiac/ZodiacCouple.h"
+#include "zodiac/frmSunSignZodiacCompatibility.h"
 #include "zodiac/modSunSign.h"
 
 #include <QComboBox>
@@ -200,19 +201,19 @@ void frmMainZodiacCompatibility::CheckCompatibility()
     if (!ValidateZodiacEntry())
         return;
 
-    ZodiacState& state = TheZodiacState();
-    state.NameM = stored(txtNameM->text());
-    state.MonthM = stored(cboMonthM->currentText());
-    state.DayM = stored(cboDateM->currentText());
-    state.YearM = stored(cboYearM->currentText());
-    state.NameF = stored(txtNameF->text());
-    state.MonthF = stored(cboMonthF->currentText());
-    state.DayF = stored(cboDateF->currentText());
-    state.YearF = stored(cboYearF->currentText());
-    state.SignM = modSunSign::FindSunSign(state.MonthM, state.DayM);
-    state.SignF = modSunSign::FindSunSign(state.MonthF, state.DayF);
+    ZodiacCouple couple;
+    couple.NameM = stored(txtNameM->text());
+    couple.MonthM = stored(cboMonthM->currentText());
+    couple.DayM = stored(cboDateM->currentText());
+    couple.YearM = stored(cboYearM->currentText());
+    couple.NameF = stored(txtNameF->text());
+    couple.MonthF = stored(cboMonthF->currentText());
+    couple.DayF = stored(cboDateF->currentText());
+    couple.YearF = stored(cboYearF->currentText());
 
-    if (!ProgramWindows::Open(ProgramWindowId::frmSunSignZodiacCompatibility))
+    if (!ProgramWindows::Open<frmSunSignZodiacCompatibility>(
+            ProgramWindowId::frmSunSignZodiacCompatibility,
+            [&couple](frmSunSignZodiacCompatibility& result) { result.ShowResult(couple); }))
         return;
     close();
     ProgramWindows::SetWelcomePanelVisible(false);

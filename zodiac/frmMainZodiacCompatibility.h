@@ -17,7 +17,8 @@ class frmMainZodiacCompatibility : public ProgramWindow {
 public:
     frmMainZodiacCompatibility();
 
-    // Checks the names, stores the entries, works out both sun signs and opens the result.
+    // Checks the names and hands the couple as entered to the result screen, which opens
+    // in place of this one.
     void CheckCompatibility();
 
     QGroupBox* fraDetails = nullptr;

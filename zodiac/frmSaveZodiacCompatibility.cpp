@@ -2,8 +2,6 @@
 
 #include "shell/Messages.h"
 #include "zodiac/ZodiacReport.h"
-#include "zodiac/frmSunSignZodiacCompatibility.h"
-
 
 frmSaveZodiacCompatibility::frmSaveZodiacCompatibility()
     : ReportWindow(Options{
@@ -16,8 +14,11 @@ frmSaveZodiacCompatibility::frmSaveZodiacCompatibility()
           true,
       })
 {
-    const auto* result =
-        ProgramWindows::Find<frmSunSignZodiacCompatibility>(ProgramWindowId::frmSunSignZodiacCompatibility);
-    ComposeZodiacReport(RTB, ReadZodiacReportSource(result));
+}
+
+void frmSaveZodiacCompatibility::ShowReport(const ZodiacResult& result)
+{
+    RTB->clear();
+    ComposeZodiacReport(RTB, result);
     ShowFromTop();
 }

@@ -8,7 +8,7 @@
 #include "shell/TabChain.h"
 #include "shell/ThemeColours.h"
 #include "shell/TextField.h"
-#include "zodiac/ZodiacState.h"
+#include "zodiac/frmSaveZodiacCompatibility.h"
 #include "zodiac/modSunSign.h"
 
 #include <QGridLayout>
@@ -184,7 +184,6 @@ frmSunSignZodiacCompatibility::frmSunSignZodiacCompatibility()
     SetTabChain({TS, lblMatchSunSigns, lblMatchDescription, cmdSave, cmdBack});
 
     buildMenus();
-    showResult();
     lblMatchSunSigns->setFocus();
 }
 
@@ -384,18 +383,14 @@ void frmSunSignZodiacCompatibility::buildMenus()
     modHelp::AddSharedMenus(bar, objectName());
 }
 
-void frmSunSignZodiacCompatibility::showResult()
+void frmSunSignZodiacCompatibility::ShowResult(const ZodiacCouple& couple)
 {
-    const ZodiacState& state = TheZodiacState();
+    m_result = ComputeZodiacResult(couple);
+    const ZodiacResult& r = m_result;
 
-    // One profile record serves both partners: a sign that is not one of the twelve leaves
-    // the record, and so the boxes, as the previous lookup filled them.
-    modSunSign::SunSignProfile profile;
-    const auto showPartner = [this, &profile](const PartnerControls& c, const std::string& name,
-                                              const std::string& month, const std::string& day,
-                                              const std::string& year, const std::string& sign,
-                                              SignPictureLabel* pairPicture) {
-        modSunSign::GetSunSignProfile(sign, profile);
+    const auto showPartner = [this](const PartnerControls& c, const std::string& name, const std::string& month,
+                                    const std::string& day, const std::string& year, const std::string& sign,
+                                    const modSunSign::SunSignProfile& profile, SignPictureLabel* pairPicture) {
         c.txtElement->setText(text(profile.Element));
         c.txtRulingPlanet->setText(text(profile.RulingPlanet));
         c.txtPositiveTraits->setPlainText(text(profile.PositiveTraits));
@@ -419,20 +414,20 @@ void frmSunSignZodiacCompatibility::showResult()
             pairPicture->setPicture(text(sign), picture);
         }
     };
-    showPartner(partnerM(), state.NameM, state.MonthM, state.DayM, state.YearM, state.SignM, Image1);
-    showPartner(partnerF(), state.NameF, state.MonthF, state.DayF, state.YearF, state.SignF, Image2);
+    showPartner(partnerM(), r.Couple.NameM, r.Couple.MonthM, r.Couple.DayM, r.Couple.YearM, r.SignM, r.ProfileM,
+                Image1);
+    showPartner(partnerF(), r.Couple.NameF, r.Couple.MonthF, r.Couple.DayF, r.Couple.YearF, r.SignF, r.ProfileF,
+                Image2);
 
-    modSunSign::SunSignMatch& match = TheSunSignMatch();
-    modSunSign::MatchSunSigns(state.SignM, state.SignF, match);
-    if (match.Percentage.empty())
-        lblMatchPercentage->setText(QStringLiteral("Compatibility Of ") + text(state.SignM) +
-                                    QStringLiteral(" With ") + text(state.SignF));
+    if (r.Match.Percentage.empty())
+        lblMatchPercentage->setText(QStringLiteral("Compatibility Of ") + text(r.SignM) + QStringLiteral(" With ") +
+                                    text(r.SignF));
     else
-        lblMatchPercentage->setText(QStringLiteral("You Have A Match Of ") + text(match.Percentage));
-    lblMatchComment->setText(text(match.RatingWords));
-    lblMatchSunSigns->setText(QStringLiteral("Zodiac Compatibility: ") + text(state.SignM) + QStringLiteral(" And ") +
-                              text(state.SignF));
-    lblMatchDescription->setText(text(match.PairText));
+        lblMatchPercentage->setText(QStringLiteral("You Have A Match Of ") + text(r.Match.Percentage));
+    lblMatchComment->setText(text(r.Match.RatingWords));
+    lblMatchSunSigns->setText(QStringLiteral("Zodiac Compatibility: ") + text(r.SignM) + QStringLiteral(" And ") +
+                              text(r.SignF));
+    lblMatchDescription->setText(text(r.Match.PairText));
     // A screen reader hears the whole headline, the signs, the match and its rating, as one.
     lblMatchSunSigns->setAccessibleName(
         QStringList{lblMatchSunSigns->text(), lblMatchPercentage->text(), lblMatchComment->text()}.join(
@@ -451,7 +446,9 @@ void frmSunSignZodiacCompatibility::Back()
 
 void frmSunSignZodiacCompatibility::Save()
 {
-    if (!ProgramWindows::Open(ProgramWindowId::frmSaveZodiacCompatibility))
+    if (!ProgramWindows::Open<frmSaveZodiacCompatibility>(
+            ProgramWindowId::frmSaveZodiacCompatibility,
+            [this](frmSaveZodiacCompatibility& report) { report.ShowReport(m_result); }))
         return;
     hide();
 }

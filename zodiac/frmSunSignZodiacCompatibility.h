@@ -2,6 +2,7 @@
 
 #include "shell/ProgramWindow.h"
 #include "shell/SignPictures.h"
+#include "zodiac/ZodiacCouple.h"
 
 class ClickableLabel;
 class ElidedLabel;
@@ -13,15 +14,22 @@ class QPushButton;
 class QTabWidget;
 
 // The zodiac result screen: the pair's rating and reading, and each partner's sign profile,
-// on three tabs. Everything is worked out once, when the screen opens.
+// on three tabs. The entry screen hands it the couple, and it works everything out once,
+// before it is first shown.
 class frmSunSignZodiacCompatibility : public ProgramWindow {
     Q_OBJECT
 public:
     frmSunSignZodiacCompatibility();
 
+    // Works out the couple's result and shows it on the three tabs, the first in front.
+    void ShowResult(const ZodiacCouple& couple);
+    // What the screen shows.
+    const ZodiacResult& result() const { return m_result; }
+
     // Opens a fresh entry screen in place of this one.
     void Back();
-    // Opens the report window and hides this screen until the report closes.
+    // Opens the report window with this screen's result and hides this screen until the
+    // report closes.
     void Save();
 
     QTabWidget* TS = nullptr;
@@ -115,5 +123,6 @@ private:
                                             const QString& suffix, const QString& signFrameTitle,
                                             const QString& whose);
     void buildMenus();
-    void showResult();
+
+    ZodiacResult m_result;
 };

@@ -1,4 +1,4 @@
-#include "chinese/ChineseState.h"
+#include "chinese/ChineseCouple.h"
 #include "chinese/modchinesezodiac.h"
 #include "content/ChinesePairTexts.h"
 
@@ -358,37 +358,43 @@ TEST(ChinesePairTexts, StructureAndScores)
 }
 
 // ----------------------------------------------------------------------------------------
-// What Proceed stores
+// What the result screen works out from the couple as entered
 
 TEST(ChineseResult, WorkedPair)
 {
-    ChineseState state;
-    StoreChineseResult(state, MakeChinesePartner("Ann", "15 June 1974", D(1974, 6, 15)),
-                       MakeChinesePartner("Bob", "3 March 1969", D(1969, 3, 3)));
-    EXPECT_EQ(state.AnimalM, "Tiger");
-    EXPECT_EQ(state.ElementM, "Wood");
-    EXPECT_EQ(state.AnimalF, "Rooster");
-    EXPECT_EQ(state.ElementF, "Earth");
-    EXPECT_EQ(state.Score, 4);
-    EXPECT_EQ(state.Percentage, "40%");
-    EXPECT_EQ(state.Rating, "A Difficult Match");
-    EXPECT_EQ(state.PairText, GetAnimalPairText("Tiger", "Rooster"));
-    EXPECT_EQ(state.ProfileM[WesternZodiacSign], "Aquarius");
-    EXPECT_EQ(state.ProfileF[WesternZodiacSign], "Virgo");
-    EXPECT_EQ(state.ElementDescriptionF, GetElementDescription("Earth"));
-    EXPECT_EQ(state.partnerF().Name, "Bob");
-    EXPECT_EQ(state.partnerM().BirthDate, "15 June 1974");
+    const ChineseResult result = ComputeChineseResult({"Ann", "15", "June", "1974", "Bob", "3", "March", "1969"});
+    EXPECT_EQ(result.AnimalM, "Tiger");
+    EXPECT_EQ(result.ElementM, "Wood");
+    EXPECT_EQ(result.AnimalF, "Rooster");
+    EXPECT_EQ(result.ElementF, "Earth");
+    EXPECT_EQ(result.Score, 4);
+    EXPECT_EQ(result.Percentage, "40%");
+    EXPECT_EQ(result.Rating, "A Difficult Match");
+    EXPECT_EQ(result.PairText, GetAnimalPairText("Tiger", "Rooster"));
+    EXPECT_EQ(result.ProfileM[WesternZodiacSign], "Aquarius");
+    EXPECT_EQ(result.ProfileF[WesternZodiacSign], "Virgo");
+    EXPECT_EQ(result.ElementDescriptionF, GetElementDescription("Earth"));
+    EXPECT_EQ(result.partnerF().Name, "Bob");
+    EXPECT_EQ(result.partnerM().BirthDate, "15 June 1974");
 }
 
 TEST(ChineseResult, ExchangedPartnersKeepScoreAndMirrorText)
 {
-    ChineseState forward, backward;
-    const ChinesePartner dog = MakeChinesePartner("A", "1 June 1970", D(1970, 6, 1));
-    const ChinesePartner rat = MakeChinesePartner("B", "1 June 1972", D(1972, 6, 1));
-    StoreChineseResult(forward, dog, rat);
-    StoreChineseResult(backward, rat, dog);
+    const ChineseResult forward = ComputeChineseResult({"A", "1", "June", "1970", "B", "1", "June", "1972"});
+    const ChineseResult backward = ComputeChineseResult({"B", "1", "June", "1972", "A", "1", "June", "1970"});
     EXPECT_EQ(forward.Score, backward.Score);
     EXPECT_EQ(forward.Percentage, backward.Percentage);
     EXPECT_EQ(forward.PairText, GetAnimalPairText("Dog", "Rat"));
     EXPECT_EQ(backward.PairText, GetAnimalPairText("Rat", "Dog"));
+}
+
+TEST(ChineseResult, ADayThatIsNoCalendarDayGivesNoAnimalAndNoPair)
+{
+    const ChineseResult result = ComputeChineseResult({"A", "31", "April", "1980", "B", "1", "June", "1972"});
+    EXPECT_EQ(result.AnimalM, "");
+    EXPECT_EQ(result.ProfileM[RulingPlanet], "");
+    EXPECT_EQ(result.AnimalF, "Rat");
+    EXPECT_EQ(result.Score, 0);
+    EXPECT_EQ(result.Rating, "");
+    EXPECT_EQ(result.PairText, "");
 }

@@ -3,7 +3,6 @@
 #include "moon/MoonWindows.h"
 #include "content/MoonPairTexts.h"
 #include "moon/MoonPairTable.h"
-#include "moon/MoonState.h"
 #include "moon/frmMainMoonSignCompatibility.h"
 #include "moon/frmMoonSign.h"
 #include "shell/ClickableLabel.h"
@@ -474,8 +473,8 @@ private slots:
         QCOMPARE(result->txtTOBF->text(), QStringLiteral("24:0:0"));
         QCOMPARE(result->txtCityF->text(), QStringLiteral(" NICE ")); // places as typed
         QCOMPARE(result->txtMoonF->text(), QStringLiteral("Aquarius"));
-        QCOMPARE(TheMoonState().MoonSignM, std::string("Leo"));
-        QCOMPARE(TheMoonState().MoonSignF, std::string("Aquarius"));
+        QCOMPARE(result->result().MoonSignM, std::string("Leo"));
+        QCOMPARE(result->result().MoonSignF, std::string("Aquarius"));
 
         QCOMPARE(result->Label2->text(), QStringLiteral("Compatibility of  Leo With Aquarius"));
         QCOMPARE(result->lblPercentage->text(), QStringLiteral("70"));

@@ -3,7 +3,8 @@
 // printed.
 #include "moon/MoonWindows.h"
 #include "moon/MoonPairTable.h"
-#include "moon/MoonState.h"
+#include "moon/MoonCouple.h"
+#include "moon/modMoonSignWestern.h"
 #include "moon/frmMainMoonSignCompatibility.h"
 #include "moon/frmMoonSign.h"
 #include "moon/frmSaveMoonSign.h"
@@ -28,7 +29,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
 #include "report/ReportView.h"
+
+#include <tuple>
 
 namespace {
 
@@ -156,9 +160,8 @@ private slots:
         QCOMPARE(result->txtMoonF->text(), second);
         QCOMPARE(result->picMaleMoonSign->pictureKey(), first);
         QCOMPARE(result->picFemaleMoonSign->pictureKey(), second);
-        // The pair result stays in the shared state.
-        QCOMPARE(std2q(TheMoonState().PairResult.Percentage), percentage);
-        QCOMPARE(std2q(TheMoonState().PairResult.Rating), rating);
+        QCOMPARE(std2q(result->result().Pair.Percentage), percentage);
+        QCOMPARE(std2q(result->result().Pair.Rating), rating);
     }
 
     void signPicturesInAlphabeticalOrder()
@@ -182,13 +185,12 @@ private slots:
 
     void namesThatAreNoSignsKeepTheDesignPictures()
     {
-        TheMoonState().PairResult = {"80", "A Great Match", "earlier text"};
         frmMoonSign* result = openResultFor(QString(), QStringLiteral("Leo"));
         QCOMPARE(result->picMaleMoonSign->pictureKey(), QString());
         QCOMPARE(result->picFemaleMoonSign->pictureKey(), QStringLiteral("Leo"));
         QCOMPARE(result->lblPercentage->text(), QString());
         QCOMPARE(result->lblComment->text(), QString());
-        QCOMPARE(std2q(TheMoonState().PairResult.Interpretation), QStringLiteral("earlier text"));
+        QCOMPARE(result->lblDescription->text(), QString());
     }
 
     void twoPanelsAndTheirButtons()
@@ -336,8 +338,6 @@ private slots:
         QCOMPARE(entry->txtMCity->text(), QString());
         QCOMPARE(entry->cboMYear->currentText(), QStringLiteral("1906"));
         QVERIFY(!entry->optMNorth->isChecked());
-        // The moon signs of the last calculation stay in the shared state.
-        QCOMPARE(TheMoonState().MoonSignM, std::string("Leo"));
     }
 
     void printOpensTheReportInFrontOfTheResult()
@@ -422,6 +422,14 @@ private slots:
         report = ProgramWindows::Find<frmSaveMoonSign>(ProgramWindowId::frmSaveMoonSign);
         QVERIFY(report);
         QCOMPARE(report->RTB->document()->toHtml(), first);
+
+        // The same report from the result alone, without any of the screen's boxes.
+        const MoonResult value = result->result();
+        m_main->CloseProgramWindows();
+        QTRY_VERIFY(!ProgramWindows::Find(ProgramWindowId::frmMoonSign));
+        QTextEdit view;
+        ComposeMoonReport(&view, value);
+        QCOMPARE(linesOf(*view.document()), expected);
     }
 
     void fromTheMainWindowToASavedAndAPrintedReport()
@@ -469,12 +477,30 @@ private slots:
     }
 
 private:
-    // Opens the result screen for two moon sign names as the calculation leaves them.
+    // A partner born on a day whose moon sign is sign; no sign for a year outside the tables.
+    static MoonPartner bornUnder(const QString& sign)
+    {
+        MoonPartner partner;
+        partner.Year = modMoonsign::FirstYear - 1;
+        for (int year = 1950; year < 1953 && !sign.isEmpty(); ++year) {
+            for (int month = 0; month < 12; ++month) {
+                for (int day = 1; day <= 28; ++day) {
+                    if (modMoonSignWestern::SignName(modMoonsign::FindMoonSign(day, month, year)) == sign.toStdString()) {
+                        std::tie(partner.Day, partner.Month, partner.Year) = std::tuple(day, month, year);
+                        return partner;
+                    }
+                }
+            }
+        }
+        return partner;
+    }
+
+    // Opens the result screen for a couple born under two moon sign names.
     frmMoonSign* openResultFor(const QString& signM, const QString& signF)
     {
-        TheMoonState().MoonSignM = signM.toStdString();
-        TheMoonState().MoonSignF = signF.toStdString();
-        auto* result = ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign);
+        const MoonCouple couple{bornUnder(signM), bornUnder(signF)};
+        auto* result = ProgramWindows::Open<frmMoonSign>(ProgramWindowId::frmMoonSign,
+                                                         [&couple](frmMoonSign& screen) { screen.ShowResult(couple); });
         ProgramWindows::SetWelcomePanelVisible(false); // as the entry screen leaves it
         [&] { QVERIFY(result); }();
         return result;

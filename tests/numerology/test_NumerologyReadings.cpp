@@ -7,9 +7,9 @@ using namespace NumerologyReadings;
 
 namespace {
 
-NumerologyEntries couple()
+NumerologyCouple couple()
 {
-    NumerologyEntries e;
+    NumerologyCouple e;
     e.FirstM = "John";
     e.MiddleM = "Paul";
     e.LastM = "Smith";
@@ -25,9 +25,9 @@ NumerologyEntries couple()
     return e;
 }
 
-NumerologyEntries swapped(const NumerologyEntries& e)
+NumerologyCouple swapped(const NumerologyCouple& e)
 {
-    NumerologyEntries s;
+    NumerologyCouple s;
     s.FirstM = e.FirstF, s.MiddleM = e.MiddleF, s.LastM = e.LastF;
     s.MonthM = e.MonthF, s.DayM = e.DayF, s.YearM = e.YearF;
     s.FirstF = e.FirstM, s.MiddleF = e.MiddleM, s.LastF = e.LastM;
@@ -44,7 +44,7 @@ std::string interpretation(const char* key)
 
 TEST(LifePathReading, ComputesBothNumbersTheKeyAndTheText)
 {
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeLifePath(couple(), state);
     EXPECT_EQ(state.LifePathM, 8);
     EXPECT_EQ(state.LifePathF, 6);
@@ -56,7 +56,7 @@ TEST(LifePathReading, ComputesBothNumbersTheKeyAndTheText)
 
 TEST(LifePathReading, SwappingThePartnersSwapsTheNumbers)
 {
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeLifePath(swapped(couple()), state);
     EXPECT_EQ(state.LifePathKey, "68");
     EXPECT_EQ(LifePathResultText(state).substr(0, 45), "LifePath Compatibility Combination: 6 + 8\r\n\r\n");
@@ -64,10 +64,10 @@ TEST(LifePathReading, SwappingThePartnersSwapsTheNumbers)
 
 TEST(LifePathReading, StoresTheDatesTrimmed)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.DayM = " 31 ";
     e.YearF = "1985  ";
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeLifePath(e, state);
     EXPECT_EQ(state.DayM, "31");
     EXPECT_EQ(state.YearF, "1985");
@@ -76,7 +76,7 @@ TEST(LifePathReading, StoresTheDatesTrimmed)
 
 TEST(DestinyReading, JoinsTheNamesWithoutSeparatorAndCountsThemInCapitals)
 {
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeDestiny(couple(), state);
     EXPECT_EQ(state.DestinyNameM, "JohnPaulSmith");
     EXPECT_EQ(state.DestinyNameF, "AnnaLee");
@@ -91,22 +91,22 @@ TEST(DestinyReading, JoinsTheNamesWithoutSeparatorAndCountsThemInCapitals)
 
 TEST(DestinyReading, GivesTheSameNumberInAnyCaseAndIgnoresBlanksAndMarks)
 {
-    NumerologyEntries lower = couple();
+    NumerologyCouple lower = couple();
     lower.FirstF = "anna";
     lower.LastF = "";
-    NumerologyEntries upper = lower;
+    NumerologyCouple upper = lower;
     upper.FirstF = "ANNA";
-    NumerologyReadingState a, b;
+    NumerologyResult a, b;
     ComputeDestiny(lower, a);
     ComputeDestiny(upper, b);
     EXPECT_EQ(a.DestinyF, 3);
     EXPECT_EQ(b.DestinyF, 3);
 
-    NumerologyEntries spaced = couple();
+    NumerologyCouple spaced = couple();
     spaced.FirstF = "  Mary Ann ";
-    NumerologyEntries hyphened = couple();
+    NumerologyCouple hyphened = couple();
     hyphened.FirstF = "Mary-Ann";
-    NumerologyEntries joined = couple();
+    NumerologyCouple joined = couple();
     joined.FirstF = "MaryAnn";
     ComputeDestiny(spaced, a);
     EXPECT_EQ(a.DestinyNameF, "Mary AnnLee");
@@ -119,11 +119,11 @@ TEST(DestinyReading, GivesTheSameNumberInAnyCaseAndIgnoresBlanksAndMarks)
 
 TEST(DestinyReading, ANameWithoutLettersGivesZeroAndAnEmptyInterpretation)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.FirstM = "123";
     e.MiddleM = "";
     e.LastM = "---";
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeDestiny(e, state);
     EXPECT_EQ(state.DestinyM, 0);
     EXPECT_EQ(state.DestinyKey, "07");
@@ -137,22 +137,22 @@ TEST(DestinyReading, ANameWithoutLettersGivesZeroAndAnEmptyInterpretation)
 
 TEST(DestinyReading, AccentedAndNonLatinLettersCountNothing)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.FirstM = "\xC3\x89mile";      // Émile: M, I, L, E count
     e.MiddleM = "";
     e.LastM = "\xD0\x98\xD0\xB2";   // Cyrillic, counts 0
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeDestiny(e, state);
     EXPECT_EQ(state.DestinyM, modNumerology::StringToNumber("MILE"));
 }
 
 TEST(DestinyReading, AHugeNameGivesAThreeDigitKeyAndAnEmptyInterpretation)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.FirstM = std::string(333, 'r');
     e.MiddleM = "";
     e.LastM = "b"; // 2999 -> 11
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeDestiny(e, state);
     EXPECT_EQ(state.DestinyM, 11);
     EXPECT_EQ(state.DestinyKey, "117");
@@ -160,9 +160,9 @@ TEST(DestinyReading, AHugeNameGivesAThreeDigitKeyAndAnEmptyInterpretation)
     EXPECT_EQ(DestinyResultText(state), "Destiny Compatibility Combination: 11 + 7\r\n\r\n\r\n\r\n\r\n\r\n");
 
     // Beside a name without letters the key is "011", which is no pair of 1 and 1.
-    NumerologyEntries f = e;
+    NumerologyCouple f = e;
     f.FirstF = "", f.MiddleF = "", f.LastF = "?";
-    NumerologyReadingState other;
+    NumerologyResult other;
     ComputeDestiny(swapped(f), other);
     EXPECT_EQ(other.DestinyKey, "011");
     EXPECT_EQ(other.DestinyInterpretation, "");
@@ -170,9 +170,9 @@ TEST(DestinyReading, AHugeNameGivesAThreeDigitKeyAndAnEmptyInterpretation)
 
 TEST(ComprehensiveReading, OpensWithBothPartnersNameAndDateOfBirth)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.FirstM = " John ";
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeFullNames(e, state);
     EXPECT_EQ(state.FullNameM, "John Paul Smith");
     EXPECT_EQ(state.FullNameF, "Anna  Lee"); // no middle name: two spaces
@@ -185,7 +185,7 @@ TEST(ComprehensiveReading, OpensWithBothPartnersNameAndDateOfBirth)
 
 TEST(ComprehensiveReading, SectionsAreBoldHeadingAndTextThenTwoPlainLineBreaks)
 {
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeLifePath(couple(), state);
     ComputeDestiny(couple(), state);
     const ReportRuns lifePath{
@@ -204,9 +204,9 @@ TEST(ComprehensiveReading, SectionsAreBoldHeadingAndTextThenTwoPlainLineBreaks)
 
 TEST(ComprehensiveReading, AKeyWithoutTextStillGivesTheHeadingAndLineBreaks)
 {
-    NumerologyEntries e = couple();
+    NumerologyCouple e = couple();
     e.FirstF = "1", e.MiddleF = "", e.LastF = "2";
-    NumerologyReadingState state;
+    NumerologyResult state;
     ComputeDestiny(e, state);
     const ReportRuns destiny{
         {"Destiny Compatibility Combination is 4 + 0\r\n\r\n", true},

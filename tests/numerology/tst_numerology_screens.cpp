@@ -382,7 +382,7 @@ private slots:
         QTest::mouseClick(entry->cmdD, Qt::LeftButton);
         QCOMPARE(m_messages->messages().size(), 0);
         QVERIFY(result());
-        QCOMPARE(entry->ReadingState().DestinyNameM, std::string());
+        QCOMPARE(NumerologyReadings::ComputeNumerology(entry->Couple()).DestinyNameM, std::string());
         QVERIFY(result()->Text().startsWith(QStringLiteral("Destiny Compatibility Combination: 0 + 7\r\n\r\n\r\n\r\n")));
     }
 
@@ -509,7 +509,6 @@ private slots:
         QVERIFY(document->isVisible());
         QVERIFY(!entry->isVisible());
         QVERIFY(!result());
-        QVERIFY(!entry->ReadingState().Comprehensive);
         QVERIFY(m_messages->messages().isEmpty()); // the sections validate again, silently
         QCOMPARE(document->windowTitle(), QStringLiteral("Comprehensive Reading"));
         QCOMPARE(document->RTB->document()->defaultFont().pointSizeF(), 9.0);
@@ -542,11 +541,9 @@ private slots:
                                      destiny + QStringLiteral("\n\n\n\n"),
                                  true}));
 
-        // The same document as the reading composes it.
-        NumerologyReadingState state = entry->ReadingState();
-        ReportRuns all = NumerologyReadings::PartnerBlocks(state);
-        for (const ReportRuns& part : {NumerologyReadings::LifePathSection(state), NumerologyReadings::DestinySection(state)})
-            all.insert(all.end(), part.begin(), part.end());
+        // The same document as the logic composes it from the couple entered.
+        const ReportRuns all =
+            NumerologyReadings::ComprehensiveReport(NumerologyReadings::ComputeNumerology(entry->Couple()));
         std::string composed;
         for (const ReportRun& run : all)
             composed += run.text;

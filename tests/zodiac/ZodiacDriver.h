@@ -24,7 +24,7 @@ inline frmMainZodiacCompatibility* ZodiacEntry()
     return ProgramWindows::Find<frmMainZodiacCompatibility>(ProgramWindowId::frmMainZodiacCompatibility);
 }
 
-inline frmSunSignZodiacCompatibility* ZodiacResult()
+inline frmSunSignZodiacCompatibility* ZodiacResultScreen()
 {
     return ProgramWindows::Find<frmSunSignZodiacCompatibility>(ProgramWindowId::frmSunSignZodiacCompatibility);
 }
@@ -79,7 +79,7 @@ inline frmSunSignZodiacCompatibility* OpenZodiacResult(frmMDI& main, const Zodia
         return nullptr;
     QTest::mouseClick(entry->cmdSunSign, Qt::LeftButton);
     Settle();
-    return ZodiacResult();
+    return ZodiacResultScreen();
 }
 
 // A partner born on the given day of the given month.

@@ -5,7 +5,7 @@
 #include "tests/zodiac/ZodiacDriver.h"
 #include "shell/ElidedLabel.h"
 #include "shell/ClickableLabel.h"
-#include "zodiac/ZodiacState.h"
+#include "zodiac/ZodiacCouple.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,7 +40,6 @@ private slots:
     void init()
     {
         setUpScreens(RegisterZodiacWindows);
-        TheZodiacState() = ZodiacState{};
     }
 
     void cleanup()
@@ -115,8 +114,7 @@ private slots:
         QCOMPARE(shown.title, QStringLiteral("Zel Compatibility"));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(entry->txtNameM));
         QCOMPARE(ZodiacEntry(), entry);
-        QVERIFY(!ZodiacResult());
-        QVERIFY(TheZodiacState().NameM.empty());
+        QVERIFY(!ZodiacResultScreen());
     }
 
     void missingPartnersNameIsAskedFor()
@@ -133,7 +131,7 @@ private slots:
         QCOMPARE(ZodiacEntry(), entry);
         QCOMPARE(entry->txtNameM->text(), QStringLiteral("Ann"));
         QCOMPARE(entry->cboMonthM->currentText(), QStringLiteral("May"));
-        QVERIFY(!ZodiacResult());
+        QVERIFY(!ZodiacResultScreen());
     }
 
     void namesAreTrimmedAndBlankNamesPass()
@@ -145,19 +143,19 @@ private slots:
                                  QStringLiteral("2050"))));
         pressCheck(entry);
         QVERIFY(m_messages->texts().isEmpty());
-        const ZodiacState& state = TheZodiacState();
-        QCOMPARE(state.NameM, std::string("Ann"));
-        QCOMPARE(state.MonthM, std::string("March"));
-        QCOMPARE(state.DayM, std::string("7"));
-        QCOMPARE(state.YearM, std::string("1980"));
-        QCOMPARE(state.SignM, std::string("Pisces"));
-        QCOMPARE(state.NameF, std::string(""));
-        QCOMPARE(state.MonthF, std::string("October"));
-        QCOMPARE(state.DayF, std::string("30"));
-        QCOMPARE(state.YearF, std::string("2050"));
-        QCOMPARE(state.SignF, std::string("Scorpio"));
-        QVERIFY(ZodiacResult());
-        QCOMPARE(ZodiacResult()->lblNameF->text(), QString());
+        QVERIFY(ZodiacResultScreen());
+        const ZodiacResult& result = ZodiacResultScreen()->result();
+        QCOMPARE(result.Couple.NameM, std::string("Ann"));
+        QCOMPARE(result.Couple.MonthM, std::string("March"));
+        QCOMPARE(result.Couple.DayM, std::string("7"));
+        QCOMPARE(result.Couple.YearM, std::string("1980"));
+        QCOMPARE(result.SignM, std::string("Pisces"));
+        QCOMPARE(result.Couple.NameF, std::string(""));
+        QCOMPARE(result.Couple.MonthF, std::string("October"));
+        QCOMPARE(result.Couple.DayF, std::string("30"));
+        QCOMPARE(result.Couple.YearF, std::string("2050"));
+        QCOMPARE(result.SignF, std::string("Scorpio"));
+        QCOMPARE(ZodiacResultScreen()->lblNameF->text(), QString());
     }
 
     void anyNameIsStoredAndShownAsTyped_data()
@@ -183,11 +181,11 @@ private slots:
         entry->txtNameF->setText(name);
         pressCheck(entry);
         QVERIFY(m_messages->texts().isEmpty());
-        QCOMPARE(QString::fromStdString(TheZodiacState().NameM), name);
-        QCOMPARE(QString::fromStdString(TheZodiacState().NameF), name);
-        QVERIFY(ZodiacResult());
-        QCOMPARE(ZodiacResult()->lblNameM->text(), name);
-        QCOMPARE(ZodiacResult()->lblNameF->text(), name);
+        QVERIFY(ZodiacResultScreen());
+        QCOMPARE(QString::fromStdString(ZodiacResultScreen()->result().Couple.NameM), name);
+        QCOMPARE(QString::fromStdString(ZodiacResultScreen()->result().Couple.NameF), name);
+        QCOMPARE(ZodiacResultScreen()->lblNameM->text(), name);
+        QCOMPARE(ZodiacResultScreen()->lblNameF->text(), name);
     }
 
     void untouchedDatesAreBothCapricorn()
@@ -197,15 +195,16 @@ private slots:
         QTest::keyClicks(entry->txtNameM, QStringLiteral("Ann"));
         QTest::keyClicks(entry->txtNameF, QStringLiteral("Bob"));
         pressCheck(entry);
-        const ZodiacState& state = TheZodiacState();
-        for (const std::string* value : {&state.MonthM, &state.MonthF})
+        QVERIFY(ZodiacResultScreen());
+        const ZodiacResult& result = ZodiacResultScreen()->result();
+        for (const std::string* value : {&result.Couple.MonthM, &result.Couple.MonthF})
             QCOMPARE(*value, std::string("January"));
-        for (const std::string* value : {&state.DayM, &state.DayF})
+        for (const std::string* value : {&result.Couple.DayM, &result.Couple.DayF})
             QCOMPARE(*value, std::string("1"));
-        for (const std::string* value : {&state.YearM, &state.YearF})
+        for (const std::string* value : {&result.Couple.YearM, &result.Couple.YearF})
             QCOMPARE(*value, std::string("1900"));
-        QCOMPARE(state.SignM, std::string("Capricorn"));
-        QCOMPARE(state.SignF, std::string("Capricorn"));
+        QCOMPARE(result.SignM, std::string("Capricorn"));
+        QCOMPARE(result.SignF, std::string("Capricorn"));
     }
 
     void acceptedEntryOpensTheResultInItsPlace()
@@ -218,13 +217,13 @@ private slots:
         pressCheck(entry);
         QVERIFY(!watched);
         QVERIFY(!ZodiacEntry());
-        frmSunSignZodiacCompatibility* result = ZodiacResult();
+        frmSunSignZodiacCompatibility* result = ZodiacResultScreen();
         QVERIFY(result);
         QVERIFY(result->isVisible());
         QVERIFY(!m_main->isWelcomePanelVisible());
         // February 31 is taken as it comes.
-        QCOMPARE(TheZodiacState().SignM, std::string("Pisces"));
-        QCOMPARE(TheZodiacState().SignF, std::string("Aries"));
+        QCOMPARE(result->result().SignM, std::string("Pisces"));
+        QCOMPARE(result->result().SignF, std::string("Aries"));
         QCOMPARE(result->lblDOBM->text(), QStringLiteral("February 31, 1980"));
     }
 
@@ -251,8 +250,8 @@ private slots:
         Settle();
         QVERIFY(m_messages->texts().isEmpty());
         QVERIFY(!ZodiacEntry());
-        QVERIFY(ZodiacResult());
-        QCOMPARE(TheZodiacState().SignF, std::string("Leo"));
+        QVERIFY(ZodiacResultScreen());
+        QCOMPARE(ZodiacResultScreen()->result().SignF, std::string("Leo"));
         QVERIFY(!m_main->isWelcomePanelVisible());
     }
 

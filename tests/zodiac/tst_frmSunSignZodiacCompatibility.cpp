@@ -7,7 +7,6 @@
 #include "shell/ElidedLabel.h"
 #include "shell/ClickableLabel.h"
 #include "shell/SignPictures.h"
-#include "zodiac/ZodiacState.h"
 #include "zodiac/modSunSign.h"
 
 #include <QAction>
@@ -381,14 +380,14 @@ private slots:
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QCOMPARE(report->windowTitle(), QStringLiteral("Zel Zodiac Compatibility"));
-        QCOMPARE(ZodiacResult(), screen);
+        QCOMPARE(ZodiacResultScreen(), screen);
         QVERIFY(screen->isHidden());
         QVERIFY(!m_main->isWelcomePanelVisible());
 
         report->close();
         Settle();
         QVERIFY(!ZodiacReport());
-        QCOMPARE(ZodiacResult(), screen);
+        QCOMPARE(ZodiacResultScreen(), screen);
         QVERIFY(screen->isVisible());
         QCOMPARE(screen->TS->currentIndex(), 2);
         QVERIFY(screen->Frame2->isVisible());
@@ -413,7 +412,7 @@ private slots:
         QCOMPARE(exit->text(), QStringLiteral("E&xit"));
         exit->trigger();
         Settle();
-        QVERIFY(!ZodiacResult());
+        QVERIFY(!ZodiacResultScreen());
         QVERIFY(!ZodiacEntry());
         QVERIFY(m_main->isVisible());
         QVERIFY(m_main->isWelcomePanelVisible());
@@ -515,13 +514,13 @@ private slots:
         Settle();
         frmMainZodiacCompatibility* entry = ZodiacEntry();
         QVERIFY(entry);
-        QVERIFY(!ZodiacResult());
+        QVERIFY(!ZodiacResultScreen());
         QVERIFY(!m_main->isWelcomePanelVisible());
 
         QVERIFY(FillEntry(entry, under("Capricorn", QStringLiteral("Cy")), under("Cancer", QStringLiteral("Di"))));
         QTest::mouseClick(entry->cmdSunSign, Qt::LeftButton);
         Settle();
-        screen = ZodiacResult();
+        screen = ZodiacResultScreen();
         QVERIFY(screen);
         QCOMPARE(screen->lblMatchPercentage->text(), QStringLiteral("Compatibility Of Capricorn With Cancer"));
         QCOMPARE(screen->lblMatchComment->text(), QStringLiteral("A Special Match"));

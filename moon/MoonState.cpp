@@ -1,7 +1,0 @@
-#include "moon/MoonState.h"
-
-MoonState& TheMoonState()
-{
-    static MoonState state;
-    return state;
-}
