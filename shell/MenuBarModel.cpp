@@ -17,7 +17,8 @@ QAction* MenuBarModel::addCommand(const QString& caption, const QString& objectN
 
 QAction* AddMenuItem(QMenu* menu, const QString& caption, const QString& objectName)
 {
-    // Parented to the menu's owner window so that tests find it with findChild.
+    // Owned by the window, like its controls: the window's commands are found and deleted
+    // with it, named as the window describes them.
     auto* action = new QAction(caption, menu->parentWidget());
     action->setObjectName(objectName);
     menu->addAction(action);
