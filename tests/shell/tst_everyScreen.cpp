@@ -497,8 +497,13 @@ private slots:
                 QVERIFY2(window, which);
                 const QString where = ProgramName(program) + u' ' + QLatin1String(which);
                 for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-                    if (button->isVisible())
-                        QVERIFY2(reachable(button, area), qPrintable(where + u' ' + button->objectName()));
+                    if (!button->isVisible())
+                        continue;
+                    QVERIFY2(reachable(button, area), qPrintable(where + u' ' + button->objectName()));
+                    // A button that takes the focus is scrolled into view.
+                    button->setFocus();
+                    const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+                    QVERIFY2(area->viewport()->rect().contains(shown), qPrintable(where + u' ' + button->objectName()));
                 }
                 // The window takes no more room than the area has, unless its controls need it.
                 const QSize bound = area->viewport()->size().expandedTo(window->minimumSizeHint());
