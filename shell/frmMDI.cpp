@@ -107,8 +107,9 @@ frmMDI::frmMDI() : m_menus(this)
 frmMDI::~frmMDI()
 {
     // The document area outlives this class's part of the object while QWidget tears
-    // the children down; it must not call back into it.
+    // the children down, and the focus moves as they go; neither may call back into it.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     if (g_instance == this)
         g_instance = nullptr;
 }
