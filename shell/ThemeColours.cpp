@@ -1,6 +1,7 @@
 #include "shell/ThemeColours.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -92,6 +93,19 @@ void ApplyAccents(QWidget* window)
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->property(kAccentProperty).isValid())
             applyAccent(widget);
+    }
+}
+
+void FollowTheme(QWidget* window, const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        ApplyAccents(window);
+        break;
+    default:
+        break;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QEvent;
 class QWidget;
 
 // Text colours that read well in any theme, light or dark. A colour the program's
@@ -25,8 +26,11 @@ void UseAccent(QWidget* widget, const QColor& accent);
 void UseLinkColour(QWidget* widget);
 
 // Works out the accent colours of every widget inside the window for its present palette.
-// Windows call it from their own show and change events.
 void ApplyAccents(QWidget* window);
+
+// Works the window's accents out again when the event calls for it: the window is shown,
+// or its palette or style changed. Windows call it from their own event().
+void FollowTheme(QWidget* window, const QEvent* event);
 
 // Fixes the colour of the widget's text (its foreground, window text and link colours),
 // for text that stands on a background the theme does not change. No accent or theme

@@ -87,17 +87,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     cmdOK->setFocus();
 }
 
-void frmAbout::showEvent(QShowEvent* event)
+bool frmAbout::event(QEvent* event)
 {
-    ThemeColours::ApplyAccents(this);
-    QDialog::showEvent(event);
-}
-
-void frmAbout::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
-        ThemeColours::ApplyAccents(this);
-    QDialog::changeEvent(event);
+    ThemeColours::FollowTheme(this, event);
+    return QDialog::event(event);
 }
 
 void frmAbout::ShowModal(QWidget* from)

@@ -25,6 +25,5 @@ public:
 
 protected:
     // Accent colours follow the palette.
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 };

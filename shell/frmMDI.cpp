@@ -433,21 +433,9 @@ bool frmMDI::event(QEvent* event)
     // looks for a shortcut: the moment to decide which window an access key belongs to.
     if (event->type() == QEvent::ShortcutOverride && m_accessKeys)
         m_accessKeys->prepareFor(static_cast<QKeyEvent*>(event));
+    // Accent colours follow the palette, here and in the program windows inside.
+    ThemeColours::FollowTheme(this, event);
     return QMainWindow::event(event);
-}
-
-void frmMDI::showEvent(QShowEvent* event)
-{
-    ThemeColours::ApplyAccents(this);
-    QMainWindow::showEvent(event);
-}
-
-void frmMDI::changeEvent(QEvent* event)
-{
-    // Accent colours follow the palette, in this window and in the program windows inside it.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
-        ThemeColours::ApplyAccents(this);
-    QMainWindow::changeEvent(event);
 }
 
 void frmMDI::keyPressEvent(QKeyEvent* event)
